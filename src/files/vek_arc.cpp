@@ -1,0 +1,13 @@
+#include "files/vek_arc.h"
+
+#include "platform/fonts.h"
+#include "platform/windows.h"
+#include "ui_vek_arc.h"
+
+TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(new Ui::TForm10) {
+    ui->setupUi(this);
+    vek::platform::UsePixelFonts(this);
+    vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::CloseOnly);
+}
+
+TForm10::~TForm10() { delete ui; }

@@ -1,0 +1,179 @@
+#include "model/quantity.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vek {
+
+namespace {
+
+constexpr long double kTwoTo63 = 0x1p63L;
+constexpr std::uint64_t kMaxPositiveMagnitude = std::numeric_limits<std::int64_t>::max();
+constexpr std::uint64_t kMaxNegativeMagnitude = kMaxPositiveMagnitude + 1;
+
+// With more integer digits than this a scaled value cannot fit in 64 bits.
+constexpr std::int64_t kMaxScaledDigits = 19;
+// Far beyond any exponent that can still give a quantity, and far from overflowing.
+constexpr std::int64_t kExponentCap = 1'000'000'000;
+constexpr std::int64_t kScaleDigits = 4;
+
+class TextReader {
+public:
+    explicit TextReader(std::string_view text) : text_(text) {}
+
+    void SkipSpaces() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    }
+    bool Take(char c) {
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    std::string_view TakeDigits() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+    bool AtEnd() const { return pos_ == text_.size(); }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The value of the text as digits times a power of ten; the power already counts the four
+// decimals of a quantity, so the scaled value is digits × 10^shift.
+struct ScaledDecimal {
+    bool negative = false;
+    std::string digits;  // no leading or trailing zeros; empty for zero
+    std::int64_t shift = 0;
+};
+
+bool TakeSign(TextReader& reader) {
+    if (reader.Take('-')) return true;
+    reader.Take('+');
+    return false;
+}
+
+std::int64_t TakeExponent(TextReader& reader) {
+    if (!reader.Take('e') && !reader.Take('E')) return 0;
+    const bool negative = TakeSign(reader);
+    std::int64_t exponent = 0;
+    for (const char digit : reader.TakeDigits()) {
+        exponent = std::min(exponent * 10 + (digit - '0'), kExponentCap);
+    }
+    return negative ? -exponent : exponent;
+}
+
+void DropInsignificantZeros(ScaledDecimal& number) {
+    std::string& digits = number.digits;
+    const std::size_t last = digits.find_last_not_of('0');
+    if (last == std::string::npos) {
+        digits.clear();
+        return;
+    }
+    number.shift += static_cast<std::int64_t>(digits.size() - last - 1);
+    digits.erase(last + 1);
+    digits.erase(0, digits.find_first_not_of('0'));
+}
+
+std::optional<ScaledDecimal> ParseDecimal(std::string_view text, char separator) {
+    TextReader reader(text);
+    reader.SkipSpaces();
+    ScaledDecimal number;
+    number.negative = TakeSign(reader);
+    const std::string_view integer = reader.TakeDigits();
+    const bool has_separator = reader.Take(separator);
+    const std::string_view fraction = has_separator ? reader.TakeDigits() : std::string_view{};
+    if (integer.empty() && !has_separator) return std::nullopt;
+    const std::int64_t exponent = TakeExponent(reader);
+    reader.SkipSpaces();
+    if (!reader.AtEnd()) return std::nullopt;
+
+    number.digits.reserve(integer.size() + fraction.size());
+    number.digits.append(integer).append(fraction);
+    number.shift = exponent - static_cast<std::int64_t>(fraction.size()) + kScaleDigits;
+    DropInsignificantZeros(number);
+    return number;
+}
+
+// Digits as an integer; the caller keeps them to at most 19, so they fit in 64 bits unsigned.
+std::uint64_t DigitsValue(std::string_view digits) {
+    std::uint64_t value = 0;
+    for (const char digit : digits) value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+    return value;
+}
+
+// Whether the dropped digits, read as a fraction of the last kept digit, round it up: above a
+// half always, at exactly a half only towards an even result. The dropped digits end in a
+// non-zero digit, so a 5 followed by anything is above a half.
+bool RoundsUp(std::string_view dropped, std::uint64_t kept) {
+    if (dropped.empty() || dropped.front() < '5') return false;
+    if (dropped.front() > '5' || dropped.size() > 1) return true;
+    return kept % 2 != 0;
+}
+
+// The magnitude of the scaled value, rounded half to even; nullopt when it cannot fit.
+std::optional<std::uint64_t> ScaledMagnitude(const ScaledDecimal& number) {
+    const auto length = static_cast<std::int64_t>(number.digits.size());
+    if (length == 0) return 0;
+    const std::int64_t whole_digits = length + number.shift;
+    if (whole_digits > kMaxScaledDigits) return std::nullopt;
+    if (whole_digits < 0) return 0;
+    if (number.shift >= 0) {
+        std::uint64_t value = DigitsValue(number.digits);
+        for (std::int64_t i = 0; i < number.shift; ++i) value *= 10;
+        return value;
+    }
+    const std::string_view digits = number.digits;
+    const std::uint64_t kept = DigitsValue(digits.substr(0, whole_digits));
+    return kept + (RoundsUp(digits.substr(whole_digits), kept) ? 1 : 0);
+}
+
+std::int64_t Negated(std::uint64_t magnitude) {
+    if (magnitude == 0) return 0;
+    return -static_cast<std::int64_t>(magnitude - 1) - 1;
+}
+
+}  // namespace
+
+Quantity Rounded(long double x) {
+    const long double scaled = std::nearbyintl(x * Quantity::kScale);
+    if (!(scaled >= -kTwoTo63 && scaled < kTwoTo63)) {
+        throw ArithmeticError("result outside the range of a quantity");
+    }
+    return Quantity::FromScaled(static_cast<std::int64_t>(scaled));
+}
+
+std::optional<Quantity> QuantityFromText(std::string_view text, char separator) {
+    const std::optional<ScaledDecimal> number = ParseDecimal(text, separator);
+    if (!number) return std::nullopt;
+    const std::optional<std::uint64_t> magnitude = ScaledMagnitude(*number);
+    if (!magnitude) return std::nullopt;
+    if (number->negative) {
+        if (*magnitude > kMaxNegativeMagnitude) return std::nullopt;
+        return Quantity::FromScaled(Negated(*magnitude));
+    }
+    if (*magnitude > kMaxPositiveMagnitude) return std::nullopt;
+    return Quantity::FromScaled(static_cast<std::int64_t>(*magnitude));
+}
+
+std::string QuantityToText(Quantity q, char separator) {
+    const bool negative = q.scaled() < 0;
+    // Unsigned arithmetic takes the magnitude of the most negative value too.
+    const auto bits = static_cast<std::uint64_t>(q.scaled());
+    const std::uint64_t magnitude = negative ? 0 - bits : bits;
+    const auto scale = static_cast<std::uint64_t>(Quantity::kScale);
+    std::string text = negative ? "-" : "";
+    text += std::to_string(magnitude / scale);
+    const std::uint64_t fraction = magnitude % scale;
+    if (fraction == 0) return text;
+    std::string decimals = std::to_string(fraction + scale).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    return text + separator + decimals;
+}
+
+}  // namespace vek

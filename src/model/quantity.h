@@ -1,0 +1,50 @@
+// Decimal quantities: the values of the sampling model, with exactly four decimals.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vek {
+
+// An arithmetic step failed: the root of a negative number, a division by zero (0/0 too) or a
+// result outside the range of a quantity. Never a special value: the step stops.
+class ArithmeticError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A value held as a signed 64-bit integer times 10000. Copies and comparisons work on the scaled
+// integer; arithmetic happens in long double on value().
+class Quantity {
+public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Quantity() = default;
+    static constexpr Quantity FromScaled(std::int64_t scaled) { return Quantity(scaled); }
+
+    constexpr std::int64_t scaled() const { return scaled_; }
+    long double value() const { return static_cast<long double>(scaled_) / kScale; }
+
+    friend constexpr auto operator<=>(Quantity, Quantity) = default;
+
+private:
+    constexpr explicit Quantity(std::int64_t scaled) : scaled_(scaled) {}
+    std::int64_t scaled_ = 0;
+};
+
+// x as a quantity: x times 10000 rounded to the nearest integer, an exact half to the even
+// neighbour. Throws ArithmeticError when x is not finite or the result does not fit.
+Quantity Rounded(long double x);
+
+// The text a user typed, read with `separator` as decimal separator; nullopt when it is not a
+// number or lies outside the range of a quantity.
+std::optional<Quantity> QuantityFromText(std::string_view text, char separator);
+
+// The shortest fixed-point text of q: no grouping, no exponent, at most four decimals.
+std::string QuantityToText(Quantity q, char separator);
+
+}  // namespace vek

@@ -1,0 +1,36 @@
+// Recalculation of the dependent variable: the one place of the sampling formulas.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/state.h"
+
+namespace vek {
+
+inline constexpr std::string_view kInputErrorText = "Error de entrada";
+inline constexpr std::string_view kBadResultText = "Mal resultado";
+
+// A negative V: the standard deviation fails before any case can catch it. The program-wide
+// error report shows this text.
+class InvalidFloatingPointOperation : public std::runtime_error {
+public:
+    InvalidFloatingPointOperation() : std::runtime_error("Invalid floating point operation") {}
+};
+
+struct FieldText {
+    Field field;
+    std::string text;
+    friend bool operator==(const FieldText&, const FieldText&) = default;
+};
+
+// Computes the dependent variable from the others, stores it (with prob when Z is dependent)
+// and returns the text of its field or fields. A failing step leaves what earlier steps
+// stored. Nothing happens for a code outside 1 … 5. Throws InvalidFloatingPointOperation for
+// a negative V, before storing anything.
+std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
+                                            char separator);
+
+}  // namespace vek

@@ -1,0 +1,71 @@
+#include "model/state.h"
+
+#include <array>
+
+namespace vek {
+
+namespace {
+
+constexpr std::array<Field, 1> kV = {Field::V};
+constexpr std::array<Field, 2> kZ = {Field::Z, Field::prob};
+constexpr std::array<Field, 1> kE = {Field::E};
+constexpr std::array<Field, 1> kSample = {Field::n};
+constexpr std::array<Field, 1> kPopulation = {Field::N};
+
+// One mapping for both the mutable and the read-only access.
+template <typename State>
+auto& QuantityIn(State& state, Field field) {
+    switch (field) {
+        case Field::V:
+            return state.PopulationVariance;
+        case Field::Z:
+            return state.StandardDistance;
+        case Field::E:
+            return state.PrecisionError;
+        case Field::n:
+            return state.SampleSize;
+        case Field::N:
+            return state.PopulationSize;
+        case Field::prob:
+            break;
+    }
+    return state.ErrorProbability;
+}
+
+}  // namespace
+
+ModelState& ProgramState() {
+    static ModelState state;
+    return state;
+}
+
+Quantity& QuantityOf(ModelState& state, Field field) { return QuantityIn(state, field); }
+
+Quantity QuantityOf(const ModelState& state, Field field) { return QuantityIn(state, field); }
+
+std::span<const Field> DependentFields(std::uint8_t code) {
+    switch (code) {
+        case 1:
+            return kV;
+        case 2:
+            return kZ;
+        case 3:
+            return kE;
+        case 4:
+            return kSample;
+        case 5:
+            return kPopulation;
+        default:
+            return {};
+    }
+}
+
+bool FieldIsEditable(const ModelState& state, Population population, Field field) {
+    if (field == Field::N && population == Population::Infinite) return false;
+    for (const Field dependent : DependentFields(state.DependentVariable)) {
+        if (dependent == field) return false;
+    }
+    return true;
+}
+
+}  // namespace vek

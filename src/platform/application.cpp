@@ -1,0 +1,19 @@
+#include "platform/application.h"
+
+#include "platform/error_report.h"
+#include "platform/fonts.h"
+
+namespace vek::platform {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("vek"));
+    InstallFontSubstitutions();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    bool handled = false;
+    Guarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+}  // namespace vek::platform

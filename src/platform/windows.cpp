@@ -1,0 +1,84 @@
+#include "platform/windows.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPoint>
+#include <QScreen>
+#include <QWidget>
+#include <array>
+
+namespace vek::platform {
+namespace {
+
+std::array<QWidget*, kWindowCount + 1> windows{};
+
+constexpr const char* kLastPosition = "vekLastPosition";
+
+// Remembers where a window was when it was hidden, the user's dragging included.
+class PlacementKeeper final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->setProperty(kLastPosition, window->pos());
+        }
+        return false;
+    }
+};
+
+void KeepPlacement(QWidget* window) {
+    if (window->findChild<PlacementKeeper*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) return;
+    window->installEventFilter(new PlacementKeeper(window));
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() != nullptr ? window->screen()
+                                                        : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void FixSize(QWidget* window) { window->setFixedSize(window->size()); }
+
+}  // namespace
+
+void RegisterWindow(int number, QWidget* window) {
+    if (number >= 1 && number <= kWindowCount) windows[static_cast<size_t>(number)] = window;
+}
+
+QWidget* Window(int number) {
+    if (number < 1 || number > kWindowCount) return nullptr;
+    return windows[static_cast<size_t>(number)];
+}
+
+void UseDialogFrame(QWidget* window, TitleButtons buttons) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (buttons == TitleButtons::CloseOnly) flags |= Qt::WindowCloseButtonHint;
+    window->setWindowFlags(flags);
+    FixSize(window);
+}
+
+void UseToolWindowFrame(QWidget* window) {
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    FixSize(window);
+}
+
+void ShowWindow(QWidget* window) {
+    KeepPlacement(window);
+    const bool wasShown = window->isVisible();
+    const QVariant last = window->property(kLastPosition);
+    if (!wasShown && !last.isValid()) CentreOnScreen(window);
+    window->show();
+    // Under X11 a window shown again drifts by its title bar unless moved back after show().
+    if (!wasShown && last.isValid()) window->move(last.toPoint());
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace vek::platform

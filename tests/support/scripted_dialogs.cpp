@@ -1,0 +1,38 @@
+#include "scripted_dialogs.h"
+
+#include <QTest>
+
+namespace vek::testing {
+
+ScriptedDialogs::ScriptedDialogs() { vek::platform::setDialogs(this); }
+
+ScriptedDialogs::~ScriptedDialogs() { vek::platform::setDialogs(nullptr); }
+
+std::optional<QString> ScriptedDialogs::saveFileName(
+    QWidget*, const vek::platform::FileDialogRequest& request) {
+    return next(true, request);
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(
+    QWidget*, const vek::platform::FileDialogRequest& request) {
+    return next(false, request);
+}
+
+void ScriptedDialogs::message(QWidget*, vek::platform::MessageIcon icon, const QString& caption,
+                              const QString& text) {
+    messages_.append({icon, caption, text});
+}
+
+std::optional<QString> ScriptedDialogs::next(bool save,
+                                             const vek::platform::FileDialogRequest& request) {
+    asked_.append({save, request});
+    if (answers_.empty()) {
+        QTest::qFail("a file dialog was asked with no scripted answer", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    auto answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+}  // namespace vek::testing
