@@ -31,11 +31,12 @@ long double InverseSixteenthPower(long double x) {
 
 double ZToProbability(double z) {
     const double distance = std::fabs(z);
-    const double t =
-        static_cast<long double>(distance) <= kLargestDistance ? distance * kInverseSqrt2
-                                                               : kFlatArgument;
+    const double t = static_cast<long double>(distance) <= kLargestDistance
+                         ? distance * kInverseSqrt2
+                         : kFlatArgument;
     double sum = 0;
-    for (const double coefficient : kCoefficientsHighFirst) sum = (coefficient + sum) * t;
+    for (const double coefficient : kCoefficientsHighFirst)
+        sum = (coefficient + sum) * t;
     return static_cast<double>(InverseSixteenthPower(1.0L + sum));
 }
 
@@ -44,7 +45,8 @@ double ProbabilityToZ(double p) {
     double step = 1;
     for (int order = 0; order < kDecimalOrders; ++order) {
         z -= 10 * step;
-        while (ZToProbability(z) < p) z += step;
+        while (ZToProbability(z) < p)
+            z += step;
         step /= 10;
     }
     return z;

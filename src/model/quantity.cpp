@@ -23,7 +23,8 @@ public:
     explicit TextReader(std::string_view text) : text_(text) {}
 
     void SkipSpaces() {
-        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+        while (pos_ < text_.size() && text_[pos_] == ' ')
+            ++pos_;
     }
     bool Take(char c) {
         if (pos_ < text_.size() && text_[pos_] == c) {
@@ -34,7 +35,8 @@ public:
     }
     std::string_view TakeDigits() {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') ++pos_;
+        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9')
+            ++pos_;
         return text_.substr(start, pos_ - start);
     }
     bool AtEnd() const { return pos_ == text_.size(); }
@@ -103,7 +105,8 @@ std::optional<ScaledDecimal> ParseDecimal(std::string_view text, char separator)
 // Digits as an integer; the caller keeps them to at most 19, so they fit in 64 bits unsigned.
 std::uint64_t DigitsValue(std::string_view digits) {
     std::uint64_t value = 0;
-    for (const char digit : digits) value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+    for (const char digit : digits)
+        value = value * 10 + static_cast<std::uint64_t>(digit - '0');
     return value;
 }
 
@@ -125,7 +128,8 @@ std::optional<std::uint64_t> ScaledMagnitude(const ScaledDecimal& number) {
     if (whole_digits < 0) return 0;
     if (number.shift >= 0) {
         std::uint64_t value = DigitsValue(number.digits);
-        for (std::int64_t i = 0; i < number.shift; ++i) value *= 10;
+        for (std::int64_t i = 0; i < number.shift; ++i)
+            value *= 10;
         return value;
     }
     const std::string_view digits = number.digits;

@@ -1,0 +1,169 @@
+#include "model/recalc.h"
+
+#include <cmath>
+#include <limits>
+
+#include "model/pair.h"
+
+namespace vek {
+
+namespace {
+
+constexpr Quantity kZero = Quantity::FromScaled(0);
+constexpr Quantity kSmallestError = Quantity::FromScaled(1);
+constexpr Quantity kOne = Quantity::FromScaled(Quantity::kScale);
+
+long double Root(long double x) {
+    if (!(x >= 0)) throw ArithmeticError("square root of a negative number");
+    return std::sqrt(x);
+}
+
+long double Divide(long double dividend, long double divisor) {
+    if (divisor == 0) throw ArithmeticError("division by zero");
+    return dividend / divisor;
+}
+
+long double Squared(long double x) {
+    return x * x;
+}
+
+// The smallest whole number not below q, taken on the scaled integer.
+Quantity Up(Quantity q) {
+    const std::int64_t scaled = q.scaled();
+    const std::int64_t remainder = scaled % Quantity::kScale;
+    // Whole, or negative: cutting towards zero already goes up.
+    if (remainder <= 0) return Quantity::FromScaled(scaled - remainder);
+    const std::int64_t missing = Quantity::kScale - remainder;
+    if (scaled > std::numeric_limits<std::int64_t>::max() - missing) {
+        throw ArithmeticError("result outside the range of a quantity");
+    }
+    return Quantity::FromScaled(scaled + missing);
+}
+
+struct Recalculation {
+    ModelState& state;
+    bool finite;
+    char separator;
+    long double deviation;  // S, the rounded standard deviation
+
+    long double Z() const { return state.StandardDistance.value(); }
+    long double E() const { return state.PrecisionError.value(); }
+    long double n() const { return state.SampleSize.value(); }
+    long double N() const { return state.PopulationSize.value(); }
+
+    // √((N − 1)/(N − n)): how much a finite population raises V or Z.
+    long double FiniteFactor() const { return Root(Divide(N() - 1, N() - n())); }
+    // √((N − n)/(N − 1)): how much a finite population lowers E.
+    long double InverseFiniteFactor() const { return Root(Divide(N() - n(), N() - 1)); }
+
+    std::string Text(Quantity q) const { return QuantityToText(q, separator); }
+};
+
+// Runs the computation steps of a case; a failing step leaves earlier stores in place and
+// turns the text of every dependent field into the input error.
+template <typename Steps>
+std::vector<FieldText> Protected(std::uint8_t code, Steps steps) {
+    try {
+        return steps();
+    } catch (const ArithmeticError&) {
+        std::vector<FieldText> texts;
+        for (const Field field : DependentFields(code)) {
+            texts.push_back({field, std::string(kInputErrorText)});
+        }
+        return texts;
+    }
+}
+
+std::vector<FieldText> RecalculateVariance(const Recalculation& r) {
+    ModelState& state = r.state;
+    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+        // A rounded standard deviation of its own, not S.
+        Quantity deviation = Rounded(Root(r.n()) * Divide(r.E(), r.Z()));
+        if (r.finite) deviation = Rounded(deviation.value() * r.FiniteFactor());
+        state.PopulationVariance = Rounded(Squared(deviation.value()));
+        return {{Field::V, r.Text(state.PopulationVariance)}};
+    });
+    if (state.PopulationVariance <= kZero) texts.front().text = kBadResultText;
+    return texts;
+}
+
+std::vector<FieldText> RecalculateDistance(const Recalculation& r) {
+    ModelState& state = r.state;
+    return Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+        state.StandardDistance = Rounded(Root(r.n()) * Divide(r.E(), r.deviation));
+        if (r.finite) state.StandardDistance = Rounded(r.Z() * r.FiniteFactor());
+        state.ErrorProbability = ProbabilityForDistance(state.StandardDistance);
+        return {{Field::Z, r.Text(state.StandardDistance)},
+                {Field::prob, r.Text(state.ErrorProbability)}};
+    });
+}
+
+std::vector<FieldText> RecalculatePrecisionError(const Recalculation& r) {
+    ModelState& state = r.state;
+    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+        state.PrecisionError = Rounded(Divide(r.Z() * r.deviation, Root(r.n())));
+        if (r.finite) state.PrecisionError = Rounded(r.E() * r.InverseFiniteFactor());
+        return {{Field::E, r.Text(state.PrecisionError)}};
+    });
+    // E must stay usable as a divisor; the field keeps the computed text.
+    if (state.PrecisionError <= kZero) state.PrecisionError = kSmallestError;
+    return texts;
+}
+
+std::vector<FieldText> RecalculateSampleSize(const Recalculation& r) {
+    ModelState& state = r.state;
+    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+        state.SampleSize = Rounded(Squared(Divide(r.Z() * r.deviation, r.E())));
+        if (r.finite) {
+            state.SampleSize = Rounded(Divide(r.N(), Divide(r.N() - 1, r.n()) + 1));
+        }
+        // Rounded to four decimals first, so a value whole up to noise stays whole.
+        state.SampleSize = Up(state.SampleSize);
+        return {{Field::n, r.Text(state.SampleSize)}};
+    });
+    if (state.SampleSize < kOne) state.SampleSize = kOne;
+    return texts;
+}
+
+std::vector<FieldText> RecalculatePopulationSize(const Recalculation& r) {
+    ModelState& state = r.state;
+    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+        const long double spread = Squared(r.Z() * r.deviation);
+        const long double error = Squared(r.E());
+        state.PopulationSize = Rounded(Divide(spread - error, Divide(spread, r.n()) - error));
+        state.PopulationSize = Up(state.PopulationSize);
+        return {{Field::N, r.Text(state.PopulationSize)}};
+    });
+    if (state.PopulationSize < kOne) texts.front().text = kBadResultText;
+    return texts;
+}
+
+// Outside any case's protection: a negative V ends the whole recalculation.
+long double StandardDeviation(Quantity variance) {
+    if (variance < kZero) throw InvalidFloatingPointOperation();
+    return Rounded(std::sqrt(variance.value())).value();
+}
+
+}  // namespace
+
+std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
+                                            char separator) {
+    const Recalculation r{state, population == Population::Finite, separator,
+                          StandardDeviation(state.PopulationVariance)};
+    switch (state.DependentVariable) {
+        case 1:
+            return RecalculateVariance(r);
+        case 2:
+            return RecalculateDistance(r);
+        case 3:
+            return RecalculatePrecisionError(r);
+        case 4:
+            return RecalculateSampleSize(r);
+        case 5:
+            return RecalculatePopulationSize(r);
+        default:
+            return {};
+    }
+}
+
+}  // namespace vek

@@ -39,9 +39,13 @@ ModelState& ProgramState() {
     return state;
 }
 
-Quantity& QuantityOf(ModelState& state, Field field) { return QuantityIn(state, field); }
+Quantity& QuantityOf(ModelState& state, Field field) {
+    return QuantityIn(state, field);
+}
 
-Quantity QuantityOf(const ModelState& state, Field field) { return QuantityIn(state, field); }
+Quantity QuantityOf(const ModelState& state, Field field) {
+    return QuantityIn(state, field);
+}
 
 std::span<const Field> DependentFields(std::uint8_t code) {
     switch (code) {
