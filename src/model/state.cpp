@@ -72,4 +72,11 @@ bool FieldIsEditable(const ModelState& state, Population population, Field field
     return true;
 }
 
+void SwitchPopulation(ModelState& state, Population population) {
+    if (population == Population::Infinite &&
+        state.DependentVariable == static_cast<std::uint8_t>(Field::N)) {
+        state.DependentVariable = static_cast<std::uint8_t>(Field::n);
+    }
+}
+
 }  // namespace vek

@@ -44,4 +44,8 @@ std::span<const Field> DependentFields(std::uint8_t code);
 // population.
 bool FieldIsEditable(const ModelState& state, Population population, Field field);
 
+// What choosing a population type does to the model: N cannot stay dependent in an infinite
+// population, so n becomes the dependent variable. The caller recalculates afterwards.
+void SwitchPopulation(ModelState& state, Population population);
+
 }  // namespace vek
