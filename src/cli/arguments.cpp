@@ -1,0 +1,183 @@
+#include "cli/arguments.h"
+
+#include <array>
+#include <utility>
+
+#include "cli/errors.h"
+
+namespace vek::cli {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Field>, 6> kSymbols = {{
+    {"V", Field::V},
+    {"Z", Field::Z},
+    {"prob", Field::prob},
+    {"E", Field::E},
+    {"n", Field::n},
+    {"N", Field::N},
+}};
+
+std::optional<Field> FieldNamed(std::string_view symbol) {
+    for (const auto& [name, field] : kSymbols) {
+        if (name == symbol) return field;
+    }
+    return std::nullopt;
+}
+
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+// Reads the value of an option given as "--name VALUE" or "--name=VALUE".
+class ArgumentReader {
+public:
+    explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    bool AtEnd() const { return next_ >= arguments_.size(); }
+    std::string_view Next() { return arguments_[next_++]; }
+
+    std::string_view ValueOf(std::string_view option, std::string_view inline_value,
+                             bool has_inline_value) {
+        if (has_inline_value) return inline_value;
+        if (AtEnd()) throw UsageError(std::string(option) + " needs a value");
+        return Next();
+    }
+
+private:
+    std::span<const std::string_view> arguments_;
+    std::size_t next_ = 0;
+};
+
+char SeparatorNamed(std::string_view value) {
+    if (value != "," && value != ".") {
+        throw UsageError("--separator must be ',' or '.', not " + Quoted(value));
+    }
+    return value.front();
+}
+
+Field DependentNamed(std::string_view value) {
+    const std::optional<Field> field = FieldNamed(value);
+    if (!field || *field == Field::prob) {
+        throw UsageError("--dependent takes V, Z, E, n or N, not " + Quoted(value));
+    }
+    return *field;
+}
+
+// SYMBOL=TEXT types TEXT into the field of SYMBOL.
+std::optional<TypeInto> Typing(std::string_view argument) {
+    const std::size_t equals = argument.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    const std::optional<Field> field = FieldNamed(argument.substr(0, equals));
+    if (!field) return std::nullopt;
+    return TypeInto{*field, std::string(argument.substr(equals + 1))};
+}
+
+}  // namespace
+
+std::string_view SymbolOf(Field field) {
+    for (const auto& [name, candidate] : kSymbols) {
+        if (candidate == field) return name;
+    }
+    return "?";
+}
+
+Invocation ParseArguments(std::span<const std::string_view> arguments) {
+    Invocation invocation;
+    ArgumentReader reader(arguments);
+    while (!reader.AtEnd()) {
+        const std::string_view argument = reader.Next();
+        if (std::optional<TypeInto> typing = Typing(argument)) {
+            invocation.actions.emplace_back(std::move(*typing));
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const bool has_inline_value =
+            argument.starts_with("--") && equals != std::string_view::npos;
+        const std::string_view option = has_inline_value ? argument.substr(0, equals) : argument;
+        const std::string_view inline_value =
+            has_inline_value ? argument.substr(equals + 1) : std::string_view();
+        auto value = [&] { return reader.ValueOf(option, inline_value, has_inline_value); };
+        const bool takes_value = option == "--separator" || option == "--dependent";
+        if (has_inline_value && !takes_value) {
+            throw UsageError(std::string(option) + " takes no value");
+        }
+        if (option == "--help" || option == "-h") {
+            invocation.help = true;
+        } else if (option == "--json") {
+            invocation.json = true;
+        } else if (option == "--separator") {
+            invocation.separator = SeparatorNamed(value());
+        } else if (option == "--infinite") {
+            invocation.actions.emplace_back(ChoosePopulation{Population::Infinite});
+        } else if (option == "--finite") {
+            invocation.actions.emplace_back(ChoosePopulation{Population::Finite});
+        } else if (option == "--dependent") {
+            invocation.actions.emplace_back(ChooseDependent{DependentNamed(value())});
+        } else if (option == "--calculate") {
+            invocation.actions.emplace_back(Calculate{});
+        } else {
+            throw UsageError("unknown argument " + Quoted(argument) + " (see vek-calc --help)");
+        }
+    }
+    return invocation;
+}
+
+std::string_view HelpText() {
+    return R"(Usage: vek-calc [--separator C] [--json] ACTION...
+
+Sample sizes for simple random sampling, computed exactly as on VEK's main screen.
+The actions are applied in order, starting from the start-up screen (V 0,25,
+Z 1,96, prob 0,05, E 0,03, n 1068, N 10000; n dependent; infinite population);
+after the last one "Calcula" is pressed once more.
+
+Actions:
+  V=TEXT, Z=TEXT, prob=TEXT, E=TEXT, n=TEXT, N=TEXT
+                     type TEXT into that field and leave it. Z and prob are a
+                     pair: each one recomputes the other.
+  --finite, --infinite
+                     choose the population type; this recalculates the
+                     dependent variable. Going infinite while N is dependent
+                     makes n dependent first.
+  --dependent S      make S (V, Z, E, n or N) the dependent variable; nothing
+                     is recalculated. N only with a finite population.
+  --calculate        press "Calcula".
+
+Options:
+  --separator C      decimal separator, ',' or '.', for reading and writing
+                     values (default: the decimal symbol of the locale,
+                     LC_NUMERIC / LANG; '.' when it has none).
+  --json             print one JSON object instead of lines.
+  -h, --help         print this help.
+
+Field rules (as on the screen):
+  V > 0 and E > 0; n >= 1, and n < N while the population is finite and N is
+  not dependent; N > n unless n is dependent. A refused value is an error.
+  Z is made positive and at most 3,9; prob is kept between 0,0001 and 0,9999;
+  such corrections are applied with a warning on stderr.
+  The dependent field, and N with an infinite population, cannot be typed into.
+
+Output (stdout): the stored values
+  V 0,25
+  Z 1,96
+  prob 0,05
+  E 0,03
+  n 1068
+  N 10000
+then "dependent n", "population infinite" (or "finite"), and "result 1068":
+the text the dependent field shows ("Z= 1,9608; prob= 0,0499" when Z is
+dependent; "Error de entrada" or "Mal resultado" when the calculation fails).
+With --json: one object with the keys V, Z, prob, E, n, N, dependent,
+population and result, all values strings.
+
+Exit status:
+  0  a result was computed
+  1  the result is "Error de entrada" or "Mal resultado"
+  2  usage or input error: one line on stderr, nothing on stdout
+
+Example:
+  vek-calc --separator , E=0,02      prints n 2401 ... result 2401
+)";
+}
+
+}  // namespace vek::cli

@@ -1,0 +1,50 @@
+// The command line of vek-calc: options and the actions, in order.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/state.h"
+
+namespace vek::cli {
+
+// Typing `text` into a field and leaving it.
+struct TypeInto {
+    Field field;
+    std::string text;
+};
+
+// Choosing "Infinito" or "Finito".
+struct ChoosePopulation {
+    Population population;
+};
+
+// Choosing the option of a dependent variable.
+struct ChooseDependent {
+    Field field;
+};
+
+// Pressing "Calcula".
+struct Calculate {};
+
+using Action = std::variant<TypeInto, ChoosePopulation, ChooseDependent, Calculate>;
+
+struct Invocation {
+    std::optional<char> separator;  // none given: the locale's
+    bool json = false;
+    bool help = false;
+    std::vector<Action> actions;
+};
+
+// Throws UsageError for anything it does not understand.
+Invocation ParseArguments(std::span<const std::string_view> arguments);
+
+std::string_view SymbolOf(Field field);
+
+std::string_view HelpText();
+
+}  // namespace vek::cli

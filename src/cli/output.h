@@ -1,0 +1,16 @@
+// What vek-calc prints on stdout after the final calculation.
+#pragma once
+
+#include <string>
+
+#include "cli/session.h"
+
+namespace vek::cli {
+
+// "V 0,25" … "N 10000", "dependent n", "population infinite", "result 1068", one a line.
+std::string SummaryLines(const Session& session);
+
+// The same as one JSON object on one line, every value a string.
+std::string SummaryJson(const Session& session);
+
+}  // namespace vek::cli
