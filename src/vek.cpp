@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     Create<TForm7>(7);
     Create<TForm8>(8);
     Create<TForm9>(9);
-    Create<TForm10>(10);
+    Create<TForm10>(10, *Form1);
     Create<TForm11>(11);
     Create<TForm12>(12);
 

@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QWidget>
 #include <cmath>
 
@@ -14,9 +15,9 @@ struct Substitution {
 
 // Metric-compatible fonts where Debian has them (fonts-liberation), a look-alike otherwise.
 constexpr Substitution kSubstitutions[] = {
-    {"MS Sans Serif", "Liberation Sans"},     {"Arial", "Liberation Sans"},
+    {"MS Sans Serif", "Liberation Sans"},       {"Arial", "Liberation Sans"},
     {"Arial Narrow", "Liberation Sans Narrow"}, {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},       {"Comic Sans MS", "Comic Neue"},
+    {"Courier New", "Liberation Mono"},         {"Comic Sans MS", "Comic Neue"},
 };
 
 constexpr int kLayoutDotsPerInch = 96;
@@ -43,7 +44,13 @@ int PixelHeight(int points) {
 
 void UsePixelFonts(QWidget* root) {
     UsePixelFont(root);
-    for (QWidget* child : root->findChildren<QWidget*>()) UsePixelFont(child);
+    for (QWidget* child : root->findChildren<QWidget*>())
+        UsePixelFont(child);
+}
+
+void FitLabelsToText(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>())
+        label->adjustSize();
 }
 
 void SetFontPoints(QWidget* widget, int points) {
