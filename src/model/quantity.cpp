@@ -1,6 +1,7 @@
 #include "model/quantity.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -145,7 +146,8 @@ std::int64_t Negated(std::uint64_t magnitude) {
 }  // namespace
 
 Quantity Rounded(long double x) {
-    const long double scaled = std::nearbyintl(x * Quantity::kScale);
+    // The default rounding mode, never changed here, sends exact halves to the even neighbour.
+    const long double scaled = std::rintl(x * Quantity::kScale);
     if (!(scaled >= -kTwoTo63 && scaled < kTwoTo63)) {
         throw ArithmeticError("result outside the range of a quantity");
     }
@@ -169,15 +171,24 @@ std::string QuantityToText(Quantity q, char separator) {
     const bool negative = q.scaled() < 0;
     // Unsigned arithmetic takes the magnitude of the most negative value too.
     const auto bits = static_cast<std::uint64_t>(q.scaled());
-    const std::uint64_t magnitude = negative ? 0 - bits : bits;
-    const auto scale = static_cast<std::uint64_t>(Quantity::kScale);
-    std::string text = negative ? "-" : "";
-    text += std::to_string(magnitude / scale);
-    const std::uint64_t fraction = magnitude % scale;
-    if (fraction == 0) return text;
-    std::string decimals = std::to_string(fraction + scale).substr(1);
-    decimals.erase(decimals.find_last_not_of('0') + 1);
-    return text + separator + decimals;
+    std::uint64_t rest = negative ? 0 - bits : bits;
+    // Written backwards from the last digit: sign, 15 integer digits, separator, 4 decimals.
+    std::array<char, 24> buffer{};
+    char* const end = buffer.data() + buffer.size();
+    char* first = end;
+    bool significant = false;
+    for (int decimal = 0; decimal < kScaleDigits; ++decimal, rest /= 10) {
+        const auto digit = static_cast<char>('0' + rest % 10);
+        significant = significant || digit != '0';
+        if (significant) *--first = digit;
+    }
+    if (significant) *--first = separator;
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (negative) *--first = '-';
+    return {first, end};
 }
 
 }  // namespace vek
