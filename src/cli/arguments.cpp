@@ -98,7 +98,8 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
         const std::string_view inline_value =
             has_inline_value ? argument.substr(equals + 1) : std::string_view();
         auto value = [&] { return reader.ValueOf(option, inline_value, has_inline_value); };
-        const bool takes_value = option == "--separator" || option == "--dependent";
+        const bool takes_value = option == "--separator" || option == "--dependent" ||
+                                 option == "--load" || option == "--save" || option == "--report";
         if (has_inline_value && !takes_value) {
             throw UsageError(std::string(option) + " takes no value");
         }
@@ -116,15 +117,24 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             invocation.actions.emplace_back(ChooseDependent{DependentNamed(value())});
         } else if (option == "--calculate") {
             invocation.actions.emplace_back(Calculate{});
+        } else if (option == "--load") {
+            invocation.actions.emplace_back(LoadFile{std::string(value())});
+        } else if (option == "--save") {
+            invocation.actions.emplace_back(SaveFile{std::string(value())});
+        } else if (option == "--report") {
+            invocation.reportPath = std::string(value());
         } else {
             throw UsageError("unknown argument " + Quoted(argument) + " (see vek-calc --help)");
         }
+    }
+    if (invocation.json && invocation.reportPath == kStdoutPath) {
+        throw UsageError("--json and --report - cannot both write on stdout");
     }
     return invocation;
 }
 
 std::string_view HelpText() {
-    return R"(Usage: vek-calc [--separator C] [--json] ACTION...
+    return R"(Usage: vek-calc [--separator C] [--json] [--report FILE] ACTION...
 
 Sample sizes for simple random sampling, computed exactly as on VEK's main screen.
 The actions are applied in order, starting from the start-up screen (V 0,25,
@@ -142,12 +152,21 @@ Actions:
   --dependent S      make S (V, Z, E, n or N) the dependent variable; nothing
                      is recalculated. N only with a finite population.
   --calculate        press "Calcula".
+  --load FILE        restore a screen-state file (.vkt), as "Recuperar" does:
+                     the five values, the dependent variable and the
+                     population are applied, then the dependent variable is
+                     recalculated; prob is left alone unless Z is dependent.
+  --save FILE        write the current screen to a screen-state file, as
+                     "Guardar" does (48 bytes; the stored values, not prob).
 
 Options:
   --separator C      decimal separator, ',' or '.', for reading and writing
                      values (default: the decimal symbol of the locale,
                      LC_NUMERIC / LANG; '.' when it has none).
   --json             print one JSON object instead of lines.
+  --report FILE      after the final calculation, write the text report as
+                     "Generar" does (Windows-1252, CR LF); FILE "-" writes it
+                     on stdout instead of the lines below.
   -h, --help         print this help.
 
 Field rules (as on the screen):
@@ -173,7 +192,9 @@ population and result, all values strings.
 Exit status:
   0  a result was computed
   1  the result is "Error de entrada" or "Mal resultado"
-  2  usage or input error: one line on stderr, nothing on stdout
+  2  usage or input error, a file that cannot be read or written, or a
+     recalculation that fails outright ("Invalid floating point operation."
+     for a negative V from a file): one line on stderr, nothing on stdout
 
 Example:
   vek-calc --separator , E=0,02      prints n 2401 ... result 2401

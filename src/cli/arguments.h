@@ -31,12 +31,25 @@ struct ChooseDependent {
 // Pressing "Calcula".
 struct Calculate {};
 
-using Action = std::variant<TypeInto, ChoosePopulation, ChooseDependent, Calculate>;
+// "Recuperar" and "Guardar" of the file window.
+struct LoadFile {
+    std::string path;
+};
+struct SaveFile {
+    std::string path;
+};
+
+using Action =
+    std::variant<TypeInto, ChoosePopulation, ChooseDependent, Calculate, LoadFile, SaveFile>;
+
+// --report's path for stdout.
+inline constexpr std::string_view kStdoutPath = "-";
 
 struct Invocation {
     std::optional<char> separator;  // none given: the locale's
     bool json = false;
     bool help = false;
+    std::optional<std::string> reportPath;  // written after the final calculation
     std::vector<Action> actions;
 };
 

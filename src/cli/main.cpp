@@ -38,7 +38,10 @@ int Run(const std::vector<std::string_view>& arguments) {
     session.Calculate();
     for (const std::string& warning : session.warnings())
         std::cerr << "vek-calc: " << warning << "\n";
-    std::cout << (invocation.json ? SummaryJson(session) : SummaryLines(session));
+    if (invocation.reportPath) WriteReport(session, *invocation.reportPath);
+    if (invocation.reportPath != kStdoutPath) {
+        std::cout << (invocation.json ? SummaryJson(session) : SummaryLines(session));
+    }
     return ResultFailed(session) ? kFailedResult : kSuccess;
 }
 
