@@ -13,7 +13,8 @@ enum class SaveResult {
     WriteFailed,   // created, but writing or closing failed (a full disk, for example)
 };
 
-// Replaces the file at `path` by `bytes` through a temporary file renamed over it.
+// Replaces the file at `path` by `bytes` through a temporary file renamed over it (a device is
+// written directly).
 SaveResult SaveBytes(const QString& path, const QByteArray& bytes);
 
 // The file's first `maxSize` bytes (all of them when negative), or nullopt when it cannot be

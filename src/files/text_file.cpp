@@ -11,16 +11,19 @@ constexpr QChar kCr = u'\r';
 constexpr QChar kLf = u'\n';
 
 // The slow road, only for a text with characters the code page lacks: one code point at a time,
-// so that only the missing ones become '?'.
+// so that only the missing ones become '?'. A byte that does not decode back to its character
+// was the encoder's substitute.
 QByteArray EncodeReplacingMissing(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     QStringEncoder encoder(kCodePage);
+    QStringDecoder decoder(kCodePage);
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QByteArray one = encoder.encode(QStringView(text).mid(i, length));
-        bytes += encoder.hasError() || one.size() != 1 ? QByteArray(1, '?') : one;
-        encoder.resetState();
+        const QStringView character = QStringView(text).mid(i, length);
+        const QByteArray one = encoder.encode(character);
+        const bool held = one.size() == 1 && QString(decoder.decode(one)) == character;
+        bytes += held ? one : QByteArray(1, '?');
         i += length;
     }
     return bytes;

@@ -1,0 +1,102 @@
+#include "files/save_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace vek {
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class SaveFile : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(SaveFile, ReplacesAnExistingFileWhole) {
+    Write(path("a.vkt"), QByteArray(100, 'x'));
+    EXPECT_EQ(SaveBytes(path("a.vkt"), "new"), SaveResult::Saved);
+    EXPECT_EQ(Contents(path("a.vkt")), "new");
+}
+
+TEST_F(SaveFile, EmptyBytesGiveAnEmptyFile) {
+    EXPECT_EQ(SaveBytes(path("e.txt"), QByteArray()), SaveResult::Saved);
+    EXPECT_TRUE(QFile::exists(path("e.txt")));
+    EXPECT_EQ(QFile(path("e.txt")).size(), 0);
+}
+
+TEST_F(SaveFile, MissingFolderCannotBeCreated) {
+    EXPECT_EQ(SaveBytes(path("gone/a.vkt"), "x"), SaveResult::CannotCreate);
+}
+
+TEST_F(SaveFile, AFolderAsTargetCannotBeCreatedAndStays) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_EQ(SaveBytes(path("sub"), "x"), SaveResult::CannotCreate);
+    EXPECT_TRUE(QFileInfo(path("sub")).isDir());
+}
+
+TEST_F(SaveFile, UnwritableFolderCannotBeCreated) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(SaveBytes(path("locked/a.vkt"), "x"), SaveResult::CannotCreate);
+    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(SaveFile, FullDeviceIsAWriteFailure) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
+    EXPECT_EQ(SaveBytes(QStringLiteral("/dev/full"), "some bytes"), SaveResult::WriteFailed);
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile()) << "the device was replaced";
+}
+
+// A file-size limit makes the disk look full to this process: the write of the temporary
+// file fails and the previous file must survive untouched.
+TEST_F(SaveFile, WriteStoppedShortKeepsThePreviousFile) {
+    Write(path("r.vek"), "previous report");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SaveResult result = SaveBytes(path("r.vek"), QByteArray(64 * 1024, 'r'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result, SaveResult::WriteFailed);
+    EXPECT_EQ(Contents(path("r.vek")), "previous report");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.vek")})
+        << "the temporary file was left behind";
+}
+
+TEST_F(SaveFile, ReadBytesWholeOrFirstBytes) {
+    Write(path("d.bin"), "0123456789");
+    EXPECT_EQ(ReadBytes(path("d.bin")), QByteArray("0123456789"));
+    EXPECT_EQ(ReadBytes(path("d.bin"), 4), QByteArray("0123"));
+    EXPECT_EQ(ReadBytes(path("d.bin"), 48), QByteArray("0123456789"));
+}
+
+TEST_F(SaveFile, ReadBytesFailsForMissingEmptyNameAndFolder) {
+    EXPECT_FALSE(ReadBytes(path("missing.vkt")).has_value());
+    EXPECT_FALSE(ReadBytes(QString()).has_value());
+    EXPECT_FALSE(ReadBytes(dir.path()).has_value());
+}
+
+}  // namespace
+}  // namespace vek
