@@ -1,3 +1,5 @@
+// The general information window: what the program is for, and an index of the concepts
+// that opens their help windows.
 #pragma once
 
 #include <QWidget>
@@ -14,5 +16,13 @@ public:
     ~TForm9() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button8Click();
+
     Ui::TForm9* ui;
 };

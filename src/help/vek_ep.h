@@ -1,12 +1,13 @@
+// Concept help window: precision error E.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm4;
 }
 
-class TForm4 final : public QWidget {
+class TForm4 final : public ConceptWindow {
     Q_OBJECT
 
 public:

@@ -1,12 +1,13 @@
+// Concept help window: sample size n.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm5;
 }
 
-class TForm5 final : public QWidget {
+class TForm5 final : public ConceptWindow {
     Q_OBJECT
 
 public:

@@ -1,12 +1,13 @@
+// Concept help window: population size N.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm6;
 }
 
-class TForm6 final : public QWidget {
+class TForm6 final : public ConceptWindow {
     Q_OBJECT
 
 public:

@@ -1,12 +1,13 @@
+// Concept help window: error probability prob.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm12;
 }
 
-class TForm12 final : public QWidget {
+class TForm12 final : public ConceptWindow {
     Q_OBJECT
 
 public:

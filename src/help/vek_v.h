@@ -1,12 +1,13 @@
+// Concept help window: population variance V.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm2;
 }
 
-class TForm2 final : public QWidget {
+class TForm2 final : public ConceptWindow {
     Q_OBJECT
 
 public:

@@ -1,12 +1,13 @@
+// Concept help window: the dependent variable, with a picture of its field showing an error.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm7;
 }
 
-class TForm7 final : public QWidget {
+class TForm7 final : public ConceptWindow {
     Q_OBJECT
 
 public:

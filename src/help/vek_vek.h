@@ -1,12 +1,13 @@
+// Concept help window: simple random sampling.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm8;
 }
 
-class TForm8 final : public QWidget {
+class TForm8 final : public ConceptWindow {
     Q_OBJECT
 
 public:

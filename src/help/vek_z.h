@@ -1,12 +1,13 @@
+// Concept help window: standardized distance Z.
 #pragma once
 
-#include <QWidget>
+#include "help/concept_window.h"
 
 namespace Ui {
 class TForm3;
 }
 
-class TForm3 final : public QWidget {
+class TForm3 final : public ConceptWindow {
     Q_OBJECT
 
 public:
