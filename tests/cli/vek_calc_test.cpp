@@ -1,0 +1,383 @@
+// vek-calc end to end: the built program with a fixed locale, its streams and exit status.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A scratch folder per test, removed afterwards.
+class Scratch {
+public:
+    Scratch() {
+        std::string pattern = (fs::temp_directory_path() / "vek-calc-test-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
+    }
+    ~Scratch() { fs::remove_all(dir_); }
+    fs::path operator/(const std::string& name) const { return dir_ / name; }
+
+private:
+    fs::path dir_;
+};
+
+// Runs vek-calc with `args` under the C locale (decimal point '.').
+Outcome RunVekCalc(const std::vector<std::string>& args) {
+    Scratch scratch;
+    const std::string out_path = scratch / "stdout";
+    const std::string err_path = scratch / "stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out_path.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err_path.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<std::string> argv_strings = {VEK_CALC_PATH};
+    argv_strings.insert(argv_strings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : argv_strings)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::string locale = "LC_ALL=C";
+    char* envp[] = {locale.data(), nullptr};
+    pid_t pid = 0;
+    Outcome outcome;
+    if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp) == 0) {
+        int wait_status = 0;
+        waitpid(pid, &wait_status, 0);
+        if (WIFEXITED(wait_status)) outcome.status = WEXITSTATUS(wait_status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    outcome.out = ReadFile(out_path);
+    outcome.err = ReadFile(err_path);
+    return outcome;
+}
+
+std::string Summary(const std::string& V, const std::string& Z, const std::string& prob,
+                    const std::string& E, const std::string& n, const std::string& N,
+                    const std::string& dependent, const std::string& population,
+                    const std::string& result) {
+    return "V " + V + "\nZ " + Z + "\nprob " + prob + "\nE " + E + "\nn " + n + "\nN " + N +
+           "\ndependent " + dependent + "\npopulation " + population + "\nresult " + result + "\n";
+}
+
+// Table rows print as their names, not as bytes.
+template <class Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// ---- Results: the screen's worked values, driven as a user would.
+
+struct ResultCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+};
+
+class Results : public testing::TestWithParam<ResultCase> {};
+
+TEST_P(Results, PrintsTheStoredValuesAndTheResult) {
+    const ResultCase& c = GetParam();
+    const Outcome outcome = RunVekCalc(c.args);
+    EXPECT_EQ(outcome.status, c.status) << outcome.err;
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.err, "");
+}
+
+const std::vector<std::string> kComma = {"--separator", ","};
+
+std::vector<std::string> WithComma(std::vector<std::string> args) {
+    args.insert(args.begin(), kComma.begin(), kComma.end());
+    return args;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VekCalc, Results,
+    testing::Values(
+        ResultCase{
+            "StartUp", WithComma({}), 0,
+            Summary("0,25", "1,96", "0,05", "0,03", "1068", "10000", "n", "infinite", "1068")},
+        ResultCase{
+            "PrecisionErrorTwoPercent", WithComma({"E=0,02"}), 0,
+            Summary("0,25", "1,96", "0,05", "0,02", "2401", "10000", "n", "infinite", "2401")},
+        ResultCase{
+            "RoundedDeviationOfSmallVariance", WithComma({"V=0,037"}), 0,
+            Summary("0,037", "1,96", "0,05", "0,03", "159", "10000", "n", "infinite", "159")},
+        ResultCase{"SampleSizeFinite", WithComma({"--finite"}), 0,
+                   Summary("0,25", "1,96", "0,05", "0,03", "965", "10000", "n", "finite", "965")},
+        ResultCase{
+            "PopulationSizeWholeAfterRounding",
+            WithComma({"--finite", "--dependent", "V", "n=1067", "--dependent", "N"}), 0,
+            Summary("0,25", "1,96", "0,05", "0,03", "1067", "10237865", "N", "finite", "10237865")},
+        ResultCase{"PopulationSizeBelowOne",
+                   WithComma({"--finite", "--dependent", "V", "n=1068", "--dependent", "N"}), 1,
+                   Summary("0,25", "1,96", "0,05", "0,03", "1068", "-1280932", "N", "finite",
+                           "Mal resultado")},
+        ResultCase{"DistanceInfinite", WithComma({"--dependent", "Z"}), 0,
+                   Summary("0,25", "1,9608", "0,0499", "0,03", "1068", "10000", "Z", "infinite",
+                           "Z= 1,9608; prob= 0,0499")},
+        ResultCase{"DistanceFinite", WithComma({"--dependent", "Z", "--finite"}), 0,
+                   Summary("0,25", "2,0746", "0,038", "0,03", "1068", "10000", "Z", "finite",
+                           "Z= 2,0746; prob= 0,038")},
+        ResultCase{
+            "VarianceInfinite", WithComma({"--dependent", "V"}), 0,
+            Summary("0,2502", "1,96", "0,05", "0,03", "1068", "10000", "V", "infinite", "0,2502")},
+        ResultCase{
+            "PrecisionErrorFinite", WithComma({"--dependent", "E", "--finite"}), 0,
+            Summary("0,25", "1,96", "0,05", "0,0284", "1068", "10000", "E", "finite", "0,0284")},
+        // n = N is accepted while the population is infinite; going finite then divides by 0.
+        ResultCase{"VarianceWithSampleEqualToPopulation",
+                   WithComma({"--dependent", "V", "n=10000", "--finite"}), 1,
+                   Summary("0,25", "1,96", "0,05", "0,03", "10000", "10000", "V", "finite",
+                           "Error de entrada")},
+        ResultCase{
+            "ZeroDistanceFinite", WithComma({"Z=0", "--finite"}), 1,
+            Summary("0,25", "0", "1", "0,03", "1", "10000", "n", "finite", "Error de entrada")},
+        ResultCase{"LargestSampleShownInFull", WithComma({"V=100", "Z=3,9", "E=0,0001"}), 0,
+                   Summary("100", "3,9", "0,0001", "0,0001", "152100000000", "10000", "n",
+                           "infinite", "152100000000")},
+        // N cannot stay dependent in an infinite population: n takes over.
+        ResultCase{
+            "InfiniteWhileNDependent", WithComma({"--finite", "--dependent", "N", "--infinite"}), 0,
+            Summary("0,25", "1,96", "0,05", "0,03", "1068", "10000", "n", "infinite", "1068")},
+        ResultCase{"FullStopSeparator",
+                   {"--separator=.", "V=0.037", "--dependent", "Z"},
+                   0,
+                   Summary("0.037", "5.0957", "0", "0.03", "1068", "10000", "Z", "infinite",
+                           "Z= 5.0957; prob= 0")},
+        ResultCase{
+            "LocaleSeparatorIsFullStopInC",
+            {"E=0.02"},
+            0,
+            Summary("0.25", "1.96", "0.05", "0.02", "2401", "10000", "n", "infinite", "2401")}),
+    [](const testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
+
+// ---- Errors: one line on stderr, nothing on stdout, status 2.
+
+struct ErrorCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string message;  // part of the line
+};
+
+class Errors : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(Errors, ReportOneLineAndPrintNothing) {
+    const ErrorCase& c = GetParam();
+    const Outcome outcome = RunVekCalc(c.args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.starts_with("vek-calc: ")) << outcome.err;
+    EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VekCalc, Errors,
+    testing::Values(
+        ErrorCase{"NotANumber", WithComma({"V=abc"}), "not a number"},
+        ErrorCase{"OtherSeparator", WithComma({"E=0.02"}), "not a number"},
+        ErrorCase{"PairNotANumber", WithComma({"prob=x"}), "not a number"},
+        ErrorCase{"VarianceNotPositive", WithComma({"V=0,00004"}), "V must be greater than 0"},
+        ErrorCase{"PrecisionErrorNegative", WithComma({"E=-1"}), "E must be greater than 0"},
+        ErrorCase{"SampleBelowOne", WithComma({"--dependent", "V", "n=0,5"}),
+                  "n must be at least 1"},
+        ErrorCase{"SampleNotBelowPopulation",
+                  WithComma({"--finite", "--dependent", "V", "n=10000"}), "n must be at least 1"},
+        ErrorCase{"PopulationNotAboveSample", WithComma({"--finite", "--dependent", "V", "N=965"}),
+                  "N must be greater than n"},
+        ErrorCase{"DependentField", WithComma({"n=5"}), "it is the dependent variable"},
+        ErrorCase{"ProbWhileZDependent", WithComma({"--dependent", "Z", "prob=0,1"}),
+                  "it is the dependent variable"},
+        ErrorCase{"PopulationSizeWhileInfinite", WithComma({"N=5"}), "population is infinite"},
+        ErrorCase{"NDependentWhileInfinite", WithComma({"--dependent", "N"}),
+                  "only with a finite population"},
+        ErrorCase{"DependentProb", WithComma({"--dependent", "prob"}), "V, Z, E, n or N"},
+        ErrorCase{"DependentWithoutValue", {"--dependent"}, "needs a value"},
+        ErrorCase{"BadSeparator", {"--separator", ";"}, "',' or '.'"},
+        ErrorCase{"UnknownOption", {"--bogus"}, "unknown argument '--bogus'"},
+        ErrorCase{"UnknownSymbol", {"x=1"}, "unknown argument 'x=1'"},
+        ErrorCase{"ValueForFlag", {"--json=yes"}, "--json takes no value"},
+        ErrorCase{"TwoWritersOnStdout", {"--json", "--report", "-"}, "cannot both write"},
+        ErrorCase{"LoadMissingFile", {"--load", "/nonexistent/previo.vkt"}, "cannot read"},
+        ErrorCase{"SaveIntoMissingFolder", {"--save", "/nonexistent/previo.vkt"}, "cannot write"},
+        ErrorCase{
+            "ReportIntoMissingFolder", {"--report", "/nonexistent/previo.vek"}, "cannot write"}),
+    [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
+
+// ---- Warnings and help.
+
+TEST(VekCalc, CorrectionsAreAppliedWithAWarning) {
+    const Outcome outcome = RunVekCalc(WithComma({"Z=-5", "--dependent", "E"}));
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "vek-calc: warning: Z=-5: corrected to 3,9\n");
+    EXPECT_EQ(outcome.out, Summary("0,25", "3,9", "0,0001", "0,0597", "1068", "10000", "E",
+                                   "infinite", "0,0597"));
+}
+
+TEST(VekCalc, ProbabilityBelowTheBoundGivesTheLargestDistance) {
+    const Outcome outcome = RunVekCalc(WithComma({"prob=0"}));
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(outcome.err.find("corrected to 0,0001"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.out.find("Z 3,8912\nprob 0,0001\n"), std::string::npos) << outcome.out;
+}
+
+TEST(VekCalc, JsonHasEveryKeyAsAString) {
+    const Outcome outcome = RunVekCalc({"--json", "--separator", ",", "--dependent", "Z"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out,
+              R"({"V":"0,25","Z":"1,9608","prob":"0,0499","E":"0,03","n":"1068","N":"10000",)"
+              R"("dependent":"Z","population":"infinite","result":"Z= 1,9608; prob= 0,0499"})"
+              "\n");
+}
+
+TEST(VekCalc, JsonKeepsTheFailureStatus) {
+    const Outcome outcome = RunVekCalc(WithComma({"--json", "Z=0", "--finite"}));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.out.find(R"("result":"Error de entrada")"), std::string::npos);
+}
+
+TEST(VekCalc, HelpDocumentsEveryArgument) {
+    const Outcome outcome = RunVekCalc({"--help"});
+    EXPECT_EQ(outcome.status, 0);
+    for (const char* argument : {"--separator", "--json", "--finite", "--infinite", "--dependent",
+                                 "--calculate", "--load", "--save", "--report", "prob=TEXT"}) {
+        EXPECT_NE(outcome.out.find(argument), std::string::npos) << argument;
+    }
+}
+
+// ---- Files: the screen-state record and the report.
+
+std::string Record(std::int64_t V, std::int64_t Z, std::int64_t E, std::int64_t n, std::int64_t N,
+                   std::uint8_t code, std::uint8_t finite) {
+    std::string bytes;
+    for (std::int64_t q : {V, Z, E, n, N}) {
+        for (int i = 0; i < 8; ++i)
+            bytes += static_cast<char>((q >> (8 * i)) & 0xff);
+    }
+    bytes += static_cast<char>(code);
+    bytes += static_cast<char>(finite);
+    return bytes + std::string(6, '\0');
+}
+
+TEST(VekCalcFiles, SavesTheStartUpRecord) {
+    Scratch scratch;
+    const std::string path = scratch / "previo.vkt";
+    EXPECT_EQ(RunVekCalc({"--save", path}).status, 0);
+    EXPECT_EQ(ReadFile(path), Record(2500, 19600, 300, 10680000, 100000000, 4, 0));
+}
+
+TEST(VekCalcFiles, RestoreRecalculatesTheSavedDependentVariable) {
+    Scratch scratch;
+    const std::string path = scratch / "n.vkt";
+    ASSERT_EQ(RunVekCalc(WithComma({"--finite", "--dependent", "N", "--save", path})).status, 0);
+    EXPECT_EQ(ReadFile(path).substr(40, 2), std::string("\x05\x01", 2));
+    const Outcome outcome = RunVekCalc(WithComma({"--load", path}));
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              Summary("0,25", "1,96", "0,05", "0,03", "965", "10076", "N", "finite", "10076"));
+}
+
+TEST(VekCalcFiles, RestoreLeavesProbUnlessZIsDependent) {
+    Scratch scratch;
+    const std::string path = scratch / "z3.vkt";
+    WriteFile(path, Record(2500, 30000, 300, 10680000, 100000000, 4, 0) + "ignored tail");
+    const Outcome outcome = RunVekCalc(WithComma({"--load", path}));
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              Summary("0,25", "3", "0,05", "0,03", "2500", "10000", "n", "infinite", "2500"));
+}
+
+struct BadRecordCase {
+    const char* name;
+    std::string bytes;
+    std::string message;
+};
+
+class VekCalcBadRecords : public testing::TestWithParam<BadRecordCase> {};
+
+TEST_P(VekCalcBadRecords, AreRefusedWithoutOutput) {
+    Scratch scratch;
+    const std::string path = scratch / "odd.vkt";
+    WriteFile(path, GetParam().bytes);
+    const Outcome outcome = RunVekCalc({"--load", path});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find(GetParam().message), std::string::npos) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, VekCalcBadRecords,
+    testing::Values(BadRecordCase{"ShortFile",
+                                  Record(2500, 19600, 300, 10680000, 100000000, 4, 0).substr(0, 47),
+                                  "cannot read"},
+                    BadRecordCase{"NegativeVariance",
+                                  Record(-2500, 19600, 300, 10680000, 100000000, 4, 0),
+                                  "vek-calc: Invalid floating point operation.\n"},
+                    BadRecordCase{"CodeOutOfRange",
+                                  Record(2500, 19600, 300, 10680000, 100000000, 9, 0), "--load"},
+                    BadRecordCase{"NDependentInfinite",
+                                  Record(2500, 19600, 300, 10680000, 100000000, 5, 0), "--load"}),
+    [](const testing::TestParamInfo<BadRecordCase>& info) { return std::string(info.param.name); });
+
+// The worked report of the start-up screen, Windows-1252 with CR LF; line 8 holds the time.
+TEST(VekCalcFiles, ReportOnStdoutIsTheWorkedExample) {
+    const Outcome outcome = RunVekCalc(WithComma({"--report", "-"}));
+    EXPECT_EQ(outcome.status, 0);
+    const std::string expected =
+        "VEK: Informaci\xf3n de contexto y resultados\r\n\r\n   * Contexto:\r\n\r\n"
+        "     Muestreo Aleatorio Simple desde una poblaci\xf3n de tama\xf1o infinito.\r\n"
+        "     Estimaci\xf3n de una media o proporci\xf3n.\r\n"
+        "     Supuesta una distribuci\xf3n muestral normal.\r\n"
+        "     Tiempo de interacci\xf3n: 00:00:00.\r\n\r\n   * Variables:\r\n\r\n"
+        "     Variable dependiente: Tama\xf1o de la muestra (n)   \r\n"
+        "     Variables independientes:\r\n"
+        "          Varianza poblacional (V)   :            0,25\r\n"
+        "          Distancia estandarizada (Z):            1,96\r\n"
+        "          Probabilidad de error (p)  :            0,05\r\n"
+        "          Error de precisi\xf3n (E)     :            0,03\r\n\r\n"
+        "   * Expresi\xf3n de c\xe1lculo:\r\n\r\n          n = V*Z\xb2/E\xb2\r\n\r\n"
+        "   * Resultado: 1068\r\n\r\n";
+    EXPECT_EQ(outcome.out, expected);
+}
+
+TEST(VekCalcFiles, ReportFileQuotesTheFailureAndKeepsTheSummary) {
+    Scratch scratch;
+    const std::string path = scratch / "previo.vek";
+    const Outcome outcome = RunVekCalc(WithComma({"Z=0", "--finite", "--report", path}));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.out.find("result Error de entrada\n"), std::string::npos);
+    EXPECT_TRUE(ReadFile(path).ends_with("   * Resultado: Error de entrada\r\n\r\n"));
+}
+
+}  // namespace
