@@ -40,7 +40,7 @@ public:
             ++pos_;
         return text_.substr(start, pos_ - start);
     }
-    bool AtEnd() const { return pos_ == text_.size(); }
+    [[nodiscard]] bool AtEnd() const { return pos_ == text_.size(); }
 
 private:
     std::string_view text_;

@@ -46,17 +46,19 @@ struct Recalculation {
     char separator;
     long double deviation;  // S, the rounded standard deviation
 
-    long double Z() const { return state.StandardDistance.value(); }
-    long double E() const { return state.PrecisionError.value(); }
-    long double n() const { return state.SampleSize.value(); }
-    long double N() const { return state.PopulationSize.value(); }
+    [[nodiscard]] long double Z() const { return state.StandardDistance.value(); }
+    [[nodiscard]] long double E() const { return state.PrecisionError.value(); }
+    [[nodiscard]] long double n() const { return state.SampleSize.value(); }
+    [[nodiscard]] long double N() const { return state.PopulationSize.value(); }
 
     // √((N − 1)/(N − n)): how much a finite population raises V or Z.
-    long double FiniteFactor() const { return Root(Divide(N() - 1, N() - n())); }
+    [[nodiscard]] long double FiniteFactor() const { return Root(Divide(N() - 1, N() - n())); }
     // √((N − n)/(N − 1)): how much a finite population lowers E.
-    long double InverseFiniteFactor() const { return Root(Divide(N() - n(), N() - 1)); }
+    [[nodiscard]] long double InverseFiniteFactor() const {
+        return Root(Divide(N() - n(), N() - 1));
+    }
 
-    std::string Text(Quantity q) const { return QuantityToText(q, separator); }
+    [[nodiscard]] std::string Text(Quantity q) const { return QuantityToText(q, separator); }
 };
 
 // Runs the computation steps of a case; a failing step leaves earlier stores in place and
