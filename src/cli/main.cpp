@@ -32,7 +32,7 @@ int Run(const std::vector<std::string_view>& arguments) {
         std::cout << HelpText();
         return kSuccess;
     }
-    Session session(invocation.separator.value_or(LocaleSeparator()));
+    Session session(invocation.separator ? *invocation.separator : LocaleSeparator());
     for (const Action& action : invocation.actions)
         session.Apply(action);
     session.Calculate();
