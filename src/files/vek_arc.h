@@ -1,6 +1,7 @@
 // The file-management window: explains the three file operations and carries their buttons.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class TForm1;
@@ -8,6 +9,16 @@ class TForm1;
 namespace Ui {
 class TForm10;
 }
+
+namespace vek {
+
+struct ScreenStateRecord;
+
+// The full path of the report file chosen last in this run; empty until the first one. The text
+// box window shows and saves the file of that name.
+QString& ReportFileName();
+
+}  // namespace vek
 
 class TForm10 final : public QWidget {
     Q_OBJECT
@@ -19,6 +30,14 @@ public:
     ~TForm10() override;
 
 private:
+    void Button1Click();  // "Guardar": the screen into a screen-state file
+    void Button2Click();  // "Recuperar": a screen-state file onto the screen
+    void Button3Click();  // "Generar": the text report, then the text box window
+
+    void Restore(const QString& path);
+    void ApplyRecord(const vek::ScreenStateRecord& record);
+    QByteArray Report() const;
+
     Ui::TForm10* ui;
     TForm1& mainWindow_;
 };
