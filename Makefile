@@ -1,7 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
 JOBS ?= $(shell nproc)
+# Seconds per fuzz target: `make fuzz` runs, and the smoke run inside `make test`.
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: run test build deps asan fuzz bench package format clean
+.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup package format clean
 
 deps:
 	@scripts/install-deps
@@ -18,9 +21,26 @@ test: build
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 bench: build
 	./build/release/bench/vek-bench
+
+fuzz-build: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz --target vek-fuzzers -j $(JOBS)
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run build/fuzz
+
+# Launch-to-visible time and peak memory of the real program against galculator, under Xvfb.
+bench-startup: build
+	@scripts/install-deps bench
+	bench/startup ./build/release/src/vek
+
+# A Debian package of the release build: build/release/vek_<version>_<arch>.deb.
+package: build
+	cd build/release && cpack
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,4 +1,6 @@
 // VEK: creates the twelve windows once, in their order, and runs the event loop.
+#include <QIcon>
+
 #include "files/vek_arc.h"
 #include "files/vek_cua.h"
 #include "help/vek2.h"
@@ -27,6 +29,7 @@ Form* Create(int number, Args&&... args) {
 
 int main(int argc, char** argv) {
     vek::platform::Application app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.vek.VEK.png")));
 
     auto* Form1 = Create<TForm1>(1, vek::ProgramState());
     Create<TForm2>(2);
