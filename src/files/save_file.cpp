@@ -29,8 +29,9 @@ SaveResult SaveBytes(const QString& path, const QByteArray& bytes) {
     if (IsSpecialFile(path)) return WriteDirectly(path, bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return SaveResult::CannotCreate;
-    // Without a commit the temporary file is thrown away and the old file stays.
-    if (file.write(bytes) != bytes.size()) return SaveResult::WriteFailed;
+    // Without a commit the temporary file is thrown away and the old file stays. The explicit
+    // flush matters: commit() misses a failure of the buffered bytes and renames a cut file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) return SaveResult::WriteFailed;
     return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
 }
 

@@ -66,24 +66,33 @@ TEST_F(SaveFile, FullDeviceIsAWriteFailure) {
 }
 
 // A file-size limit makes the disk look full to this process: the write of the temporary
-// file fails and the previous file must survive untouched.
-TEST_F(SaveFile, WriteStoppedShortKeepsThePreviousFile) {
-    Write(path("r.vek"), "previous report");
+// file fails and the previous file must survive untouched, whether the bytes went through the
+// write buffer (small) or straight to the disk (large).
+class FullDisk : public testing::TestWithParam<qsizetype> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(FullDisk, WriteStoppedShortKeepsThePreviousFile) {
+    const QString path = dir.filePath(QStringLiteral("r.vek"));
+    Write(path, "previous report");
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
-    small.rlim_cur = 4096;
+    small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveResult result = SaveBytes(path("r.vek"), QByteArray(64 * 1024, 'r'));
+    const SaveResult result = SaveBytes(path, QByteArray(GetParam(), 'r'));
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(result, SaveResult::WriteFailed);
-    EXPECT_EQ(Contents(path("r.vek")), "previous report");
+    EXPECT_EQ(Contents(path), "previous report");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.vek")})
         << "the temporary file was left behind";
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FullDisk, testing::Values(4 * 1024, 64 * 1024));
 
 TEST_F(SaveFile, ReadBytesWholeOrFirstBytes) {
     Write(path("d.bin"), "0123456789");

@@ -1,0 +1,376 @@
+// The text box window driven like a user, offscreen: loading, editing, saving, reloading.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+#include "files/vek_arc.h"
+#include "files/vek_cua.h"
+#include "platform/fonts.h"
+#include "platform/windows.h"
+#include "scripted_dialogs.h"
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Makes the disk look full to this process while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+class TForm11Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
+    std::unique_ptr<QWidget> mainWindow;  // another window of the program
+    std::unique_ptr<TForm11> form;
+    QString path;
+
+    QPlainTextEdit* box() const {
+        return form->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
+    }
+    QPushButton* button(const char* name) const {
+        return form->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QString cleanTitle() const { return QStringLiteral("Archivo: ") + path + " (no modificado)"; }
+    QString editedTitle() const { return QStringLiteral("Archivo: ") + path; }
+
+    void verifyClean() {
+        QCOMPARE(form->windowTitle(), cleanTitle());
+        QVERIFY(!button("Button1")->isEnabled());
+        QVERIFY(!button("Button4")->isEnabled());
+    }
+    void verifyEdited() {
+        QCOMPARE(form->windowTitle(), editedTitle());
+        QVERIFY(button("Button1")->isEnabled());
+        QVERIFY(button("Button4")->isEnabled());
+    }
+
+    // Activation as the window system delivers it, then the queued load.
+    void activate(QWidget* window) {
+        QApplication::setActiveWindow(window);
+        QCoreApplication::processEvents();
+    }
+    void show() {
+        vek::platform::ShowWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCoreApplication::processEvents();
+    }
+    void typeAtEnd(const QString& text) {
+        box()->setFocus();
+        box()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box(), text);
+    }
+    // What typing would do, for text the test keyboard has no keys for.
+    void pasteAtEnd(const QString& text) {
+        box()->moveCursor(QTextCursor::End);
+        box()->insertPlainText(text);
+    }
+    QStringList shownMessages() const {
+        QStringList texts;
+        for (const auto& message : dialogs->messages())
+            texts << message.text;
+        return texts;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
+        mainWindow = std::make_unique<QWidget>();
+        vek::platform::RegisterWindow(1, mainWindow.get());
+        form = std::make_unique<TForm11>();
+        vek::platform::RegisterWindow(11, form.get());
+        path = dir->filePath(QStringLiteral("informe.vek"));
+        vek::ReportFileName() = path;
+        Write(path, "l\xednea 1\r\nl\xednea 2\r\n");
+    }
+
+    void cleanup() {
+        vek::platform::RegisterWindow(11, nullptr);
+        vek::platform::RegisterWindow(1, nullptr);
+        form.reset();
+        mainWindow.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void layoutAndTabOrder() {
+        QCOMPARE(form->size(), QSize(539, 331));
+        QVERIFY(form->windowTitle().isEmpty());
+        QCOMPARE(box()->geometry(), QRect(24, 16, 489, 257));
+        QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
+        QCOMPARE(box()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(box()->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(box()->font().pixelSize(), 13);
+        const std::tuple<const char*, QRect, const char*, const char*> buttons[] = {
+            {"Button1", QRect(24, 288, 75, 25), "Guardar",
+             "Guarda el contenido del cuadro en el archivo especificado"},
+            {"Button4", QRect(112, 288, 89, 25), "Reestablecer",
+             "Recupera la información actual del archivo especificado"},
+            {"Button2", QRect(216, 288, 59, 25), "Salir", "Abandona esta pantalla"},
+        };
+        for (const auto& [name, geometry, text, tip] : buttons) {
+            QCOMPARE(button(name)->geometry(), geometry);
+            QCOMPARE(button(name)->text(), QString::fromUtf8(text));
+            QCOMPARE(button(name)->toolTip(), QString::fromUtf8(tip));
+        }
+        QVERIFY(!form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        show();
+        typeAtEnd(QStringLiteral("x"));  // edited: both buttons enabled
+        for (const char* name : {"Button1", "Button4", "Button2"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), button(name));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box());
+    }
+
+    void stateTable_data() {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<bool>("clean");
+        QTest::newRow("shown") << "" << true;
+        QTest::newRow("typed") << "type" << false;
+        QTest::newRow("typed and undone by hand") << "type,backspace" << false;
+        QTest::newRow("saved") << "type,save" << true;
+        QTest::newRow("reloaded") << "type,reload" << true;
+        QTest::newRow("typed after saving") << "type,save,type" << false;
+    }
+
+    void stateTable() {
+        QFETCH(QString, actions);
+        QFETCH(bool, clean);
+        show();
+        verifyClean();
+        for (const QString& action : actions.split(',', Qt::SkipEmptyParts)) {
+            if (action == "type") typeAtEnd(QStringLiteral("x"));
+            if (action == "backspace") QTest::keyClick(box(), Qt::Key_Backspace);
+            if (action == "save") QTest::mouseClick(button("Button1"), Qt::LeftButton);
+            if (action == "reload") QTest::mouseClick(button("Button4"), Qt::LeftButton);
+        }
+        if (clean) {
+            verifyClean();
+        } else {
+            verifyEdited();
+        }
+        QVERIFY(dialogs->messages().isEmpty());
+    }
+
+    void showsTheFileDecodedFromWindows1252() {
+        show();
+        QCOMPARE(box()->toPlainText(), QStringLiteral("línea 1\nlínea 2\n"));
+        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+    }
+
+    void lineEnds_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("xa\r\nb\r\n");
+        QTest::newRow("CR only") << QByteArray("a\rb") << QByteArray("xa\r\nb");
+        QTest::newRow("mixed") << QByteArray("a\r\n\nb\r") << QByteArray("xa\r\n\r\nb\r\n");
+        QTest::newRow("no break at end") << QByteArray("a") << QByteArray("xa");
+    }
+
+    void lineEnds() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, saved);
+        Write(path, file);
+        show();
+        box()->setFocus();
+        box()->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(box(), QStringLiteral("x"));
+        QTest::mouseClick(button("Button1"), Qt::LeftButton);
+        QCOMPARE(Contents(path), saved);
+        verifyClean();
+    }
+
+    void identicalTextLeavesTheBoxUntouched() {
+        show();
+        box()->moveCursor(QTextCursor::End);
+        const int cursor = box()->textCursor().position();
+        // The same text with other line ends: equal once normalised.
+        Write(path, "l\xednea 1\nl\xednea 2\r");
+        QSignalSpy changes(box(), &QPlainTextEdit::textChanged);
+        QTest::mouseClick(button("Button4"), Qt::LeftButton);  // disabled: nothing happens
+        activate(mainWindow.get());
+        activate(form.get());
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(box()->textCursor().position(), cursor);
+        verifyClean();
+    }
+
+    void emptyBoxWritesAnEmptyFile() {
+        show();
+        box()->selectAll();
+        QTest::keyClick(box(), Qt::Key_Delete);
+        verifyEdited();
+        QTest::mouseClick(button("Button1"), Qt::LeftButton);
+        QCOMPARE(QFileInfo(path).size(), 0);
+        verifyClean();
+    }
+
+    void reloadDiscardsTheEdit() {
+        show();
+        typeAtEnd(QStringLiteral("cambio"));
+        QTest::mouseClick(button("Button4"), Qt::LeftButton);
+        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+        verifyClean();
+    }
+
+    void activation_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("reloads");
+        QTest::newRow("another window of the program") << "program" << true;
+        QTest::newRow("its own error box") << "box" << false;
+        QTest::newRow("another program") << "outside" << false;
+    }
+
+    // Editing, leaving and coming back: only a window of the program hands over a reload.
+    void activation() {
+        QFETCH(QString, from);
+        QFETCH(bool, reloads);
+        QWidget errorBox;  // a modal box: a top-level window that is not one of Form1 … Form12
+        show();
+        typeAtEnd(QStringLiteral("cambio"));
+        if (from == "program") activate(mainWindow.get());
+        if (from == "box") {
+            errorBox.show();
+            activate(&errorBox);
+        }
+        if (from == "outside") activate(nullptr);
+        activate(form.get());
+        QCOMPARE(form->BoxText().endsWith(QStringLiteral("cambio")), !reloads);
+        if (reloads) {
+            verifyClean();
+        } else {
+            verifyEdited();
+        }
+    }
+
+    // The first showing with no report: the error is reported once and nothing else changes.
+    void failedLoadKeepsTheBoxAndState() {
+        vek::ReportFileName() = dir->filePath(QStringLiteral("no-existe.vek"));
+        show();
+        QTRY_COMPARE(dialogs->messages().size(), 1);
+        QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("VEK"));
+        QCOMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file ") +
+                                              vek::ReportFileName() + QLatin1Char('.')});
+        QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
+        QVERIFY(form->windowTitle().isEmpty());
+        QVERIFY(button("Button1")->isEnabled());
+        QVERIFY(button("Button4")->isEnabled());
+        QWidget errorBox;
+        errorBox.show();
+        activate(&errorBox);
+        activate(form.get());
+        QCOMPARE(dialogs->messages().size(), 1);
+    }
+
+    void emptyNameCannotBeOpened() {
+        vek::ReportFileName().clear();
+        show();
+        QTRY_COMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file ")});
+    }
+
+    void failedSaveKeepsEdited_data() {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("folder removed") << "folder"
+                                        << "Cannot create file %1.";
+        QTest::newRow("read-only file") << "readonly"
+                                        << "Cannot create file %1.";
+        QTest::newRow("full disk") << "full"
+                                   << "Stream write error.";
+    }
+
+    void failedSaveKeepsEdited() {
+        QFETCH(QString, cause);
+        QFETCH(QString, message);
+        if (cause == "readonly" && geteuid() == 0) QSKIP("root writes any file");
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+        path = dir->filePath(QStringLiteral("sub/informe.vek"));
+        vek::ReportFileName() = path;
+        Write(path, "previo\r\n");
+        show();
+        pasteAtEnd(QString(8192, QLatin1Char('z')));
+        if (cause == "folder")
+            QVERIFY(QDir(dir->filePath(QStringLiteral("sub"))).removeRecursively());
+        if (cause == "readonly") QFile::setPermissions(path, QFile::ReadOwner);
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (cause == "full") limit = std::make_unique<FileSizeLimit>(1024);
+            QTest::mouseClick(button("Button1"), Qt::LeftButton);
+        }
+        QCOMPARE(shownMessages(),
+                 QStringList{QString(message).replace(QStringLiteral("%1"), path)});
+        verifyEdited();
+        if (cause != "folder") QCOMPARE(Contents(path), QByteArray("previo\r\n"));
+    }
+
+    void missingCharactersAreSavedAsQuestionMarksAndToldOnce() {
+        show();
+        pasteAtEnd(QStringLiteral("中文 €"));
+        QTest::mouseClick(button("Button1"), Qt::LeftButton);
+        QCOMPARE(Contents(path), QByteArray("l\xednea 1\r\nl\xednea 2\r\n?? \x80"));
+        QCOMPARE(dialogs->messages().size(), 1);
+        QCOMPARE(dialogs->messages().constFirst().icon, vek::platform::MessageIcon::Warning);
+        verifyClean();
+    }
+
+    void salirHidesAndTheNextShowingReloads() {
+        show();
+        typeAtEnd(QStringLiteral("cambio"));
+        QTest::mouseClick(button("Button2"), Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        show();
+        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+        verifyClean();
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("LC_ALL", "es_ES.UTF-8");
+    QApplication app(argc, argv);
+    vek::platform::InstallFontSubstitutions();
+    TForm11Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "text_box_test.moc"
