@@ -23,10 +23,25 @@ constexpr Substitution kSubstitutions[] = {
 constexpr int kLayoutDotsPerInch = 96;
 constexpr int kPointsPerInch = 72;
 
+// MS Sans Serif's 8 pt face is a bitmap font whose letters are about 8 % narrower than its
+// stand-in's at 11 px and whose spaces are about a pixel wider: without this, lines laid out
+// for it run past their windows' right edges and gaps left for a word close up.
+constexpr int kNarrowBitmapPoints = 8;
+constexpr int kNarrowBitmapStretch = 92;
+constexpr qreal kNarrowBitmapExtraSpace = 1.0;
+
+void SetPixelSize(QFont& font, int points) {
+    font.setPixelSize(PixelHeight(points));
+    const bool narrowBitmap =
+        points == kNarrowBitmapPoints && font.family() == QLatin1String("MS Sans Serif");
+    font.setStretch(narrowBitmap ? kNarrowBitmapStretch : QFont::Unstretched);
+    font.setWordSpacing(narrowBitmap ? kNarrowBitmapExtraSpace : 0.0);
+}
+
 void UsePixelFont(QWidget* widget) {
     QFont font = widget->font();
     if (font.pixelSize() > 0) return;
-    font.setPixelSize(PixelHeight(static_cast<int>(std::lround(font.pointSizeF()))));
+    SetPixelSize(font, static_cast<int>(std::lround(font.pointSizeF())));
     widget->setFont(font);
 }
 
@@ -55,7 +70,7 @@ void FitLabelsToText(QWidget* root) {
 
 void SetFontPoints(QWidget* widget, int points) {
     QFont font = widget->font();
-    font.setPixelSize(PixelHeight(points));
+    SetPixelSize(font, points);
     widget->setFont(font);
 }
 
