@@ -34,7 +34,7 @@ void SetPixelSize(QFont& font, int points) {
     font.setPixelSize(PixelHeight(points));
     const bool narrowBitmap =
         points == kNarrowBitmapPoints && font.family() == QLatin1String("MS Sans Serif");
-    font.setStretch(narrowBitmap ? kNarrowBitmapStretch : QFont::Unstretched);
+    font.setStretch(narrowBitmap ? kNarrowBitmapStretch : QFont::AnyStretch);
     font.setWordSpacing(narrowBitmap ? kNarrowBitmapExtraSpace : 0.0);
 }
 

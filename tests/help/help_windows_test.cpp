@@ -2,6 +2,7 @@
 // laid-out captions, sizes, texts and tab orders.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -431,6 +432,8 @@ void HelpWindowsTest::labelsFitTheirText() {
     QVERIFY(name->font().bold());
     QCOMPARE(name->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(name->size(), name->sizeHint());
+    const auto* picture = Form(9)->findChild<QPushButton*>(u"Button7"_s);
+    QVERIFY(QFontInfo(picture->font()).family().contains(u"Narrow"_s));
 }
 
 void HelpWindowsTest::indexButtonOpensItsWindowOnceAndReCloses_data() {
