@@ -1,5 +1,6 @@
 // VEK: creates the twelve windows once, in their order, and runs the event loop.
 #include <QIcon>
+#include <QPixmap>
 
 #include "files/vek_arc.h"
 #include "files/vek_cua.h"
@@ -12,6 +13,7 @@
 #include "help/vek_vd.h"
 #include "help/vek_vek.h"
 #include "help/vek_z.h"
+#include "io.github.vek.VEK.xpm"
 #include "platform/application.h"
 #include "platform/windows.h"
 #include "screen/vek1.h"
@@ -29,7 +31,8 @@ Form* Create(int number, Args&&... args) {
 
 int main(int argc, char** argv) {
     vek::platform::Application app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.vek.VEK.png")));
+    // Built in as XPM: Qt reads that format itself, where a file would load every image plugin.
+    QApplication::setWindowIcon(QIcon(QPixmap(vek_icon)));
 
     auto* Form1 = Create<TForm1>(1, vek::ProgramState());
     Create<TForm2>(2);
