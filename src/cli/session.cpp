@@ -102,18 +102,6 @@ void Session::Apply(const ChooseDependent& choice) {
     state_.DependentVariable = static_cast<std::uint8_t>(choice.field);
 }
 
-std::string ResultText(const Session& session) {
-    if (session.state().DependentVariable == static_cast<std::uint8_t>(Field::Z)) {
-        return "Z= " + session.FieldTextOf(Field::Z) +
-               "; prob= " + session.FieldTextOf(Field::prob);
-    }
-    std::string text;
-    for (const Field field : DependentFields(session.state().DependentVariable)) {
-        text += session.FieldTextOf(field);
-    }
-    return text;
-}
-
 bool ResultFailed(const Session& session) {
     const auto dependent = DependentFields(session.state().DependentVariable);
     return std::any_of(dependent.begin(), dependent.end(), [&](Field field) {

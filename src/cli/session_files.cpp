@@ -57,7 +57,9 @@ void Session::Apply(const SaveFile& save) {
     Save("--save", save.path, EncodeScreenState(RecordOf(state_, population_)));
 }
 
-std::string ReportBytes(const Session& session) {
+namespace {
+
+ReportInput ReportInputOf(const Session& session) {
     ReportInput input{session.state(),
                       session.population(),
                       {},
@@ -67,7 +69,17 @@ std::string ReportBytes(const Session& session) {
         input.fieldTexts[static_cast<std::size_t>(field) - 1] =
             QString::fromStdString(session.FieldTextOf(field));
     }
-    return BuildReport(input).toStdString();
+    return input;
+}
+
+}  // namespace
+
+std::string ReportBytes(const Session& session) {
+    return BuildReport(ReportInputOf(session)).toStdString();
+}
+
+std::string ResultText(const Session& session) {
+    return vek::ResultText(ReportInputOf(session)).toStdString();
 }
 
 void WriteReport(const Session& session, const std::string& path) {

@@ -59,17 +59,6 @@ QString FieldText(const ReportInput& input, Field field) {
     return input.fieldTexts[static_cast<std::size_t>(field) - 1];
 }
 
-QString ResultText(const ReportInput& input) {
-    const auto code = input.state.DependentVariable;
-    if (code < kFirstDependentCode || code > kLastDependentCode) return {};
-    const auto field = static_cast<Field>(code);
-    const QString text = field == Field::Z
-                             ? QStringLiteral("Z= ") + FieldText(input, Field::Z) +
-                                   QStringLiteral("; prob= ") + FieldText(input, Field::prob)
-                             : FieldText(input, field);
-    return text.left(kMaxResultLength);
-}
-
 QString DependentTitle(std::uint8_t code) {
     if (code < kFirstDependentCode || code > kLastDependentCode) return {};
     return TitleText(static_cast<Title>(code));
@@ -125,6 +114,17 @@ QStringList ReportLines(const ReportInput& input) {
 }
 
 }  // namespace
+
+QString ResultText(const ReportInput& input) {
+    const auto code = input.state.DependentVariable;
+    if (code < kFirstDependentCode || code > kLastDependentCode) return {};
+    const auto field = static_cast<Field>(code);
+    const QString text = field == Field::Z
+                             ? QStringLiteral("Z= ") + FieldText(input, Field::Z) +
+                                   QStringLiteral("; prob= ") + FieldText(input, Field::prob)
+                             : FieldText(input, field);
+    return text.left(kMaxResultLength);
+}
 
 QByteArray BuildReport(const ReportInput& input) {
     const QString crlf = QStringLiteral("\r\n");

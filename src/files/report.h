@@ -22,6 +22,10 @@ struct ReportInput {
 
 QByteArray BuildReport(const ReportInput& input);
 
+// What the report quotes as the result: the dependent field's text, for Z with prob's; cut to
+// 255 characters.
+QString ResultText(const ReportInput& input);
+
 // `text` right-aligned in width + 1 columns; a longer text unchanged.
 QString PadLeft(const QString& text, int width);
 

@@ -154,7 +154,7 @@ void TForm1::SetPopulationType(unsigned kind) {
         ui->RadioButton7->setEnabled(false);
         if (ui->RadioButton7->isChecked()) {
             ChooseDependentOption(static_cast<std::uint8_t>(Field::n));
-            state_.DependentVariable = static_cast<std::uint8_t>(Field::n);
+            vek::SwitchPopulation(state_, Population::Infinite);
             ApplyDependentVariable();
         }
     } else if (kind == 2) {

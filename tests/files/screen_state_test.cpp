@@ -65,7 +65,9 @@ TEST_P(ScreenStateLength, OnlyTheFirst48BytesCount) {
     if (bytes.size() < GetParam().length) bytes.append(GetParam().length - bytes.size(), '\xff');
     const auto decoded = DecodeScreenState(bytes);
     ASSERT_EQ(decoded.has_value(), GetParam().decodes);
-    if (decoded) EXPECT_EQ(*decoded, RecordOf(ModelState{}, Population::Finite));
+    if (decoded) {
+        EXPECT_EQ(*decoded, RecordOf(ModelState{}, Population::Finite));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ScreenStateLength,
