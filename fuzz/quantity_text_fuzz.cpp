@@ -1,6 +1,7 @@
 // Any text read as a quantity, with either decimal separator: a text that converts must give
 // back the same quantity through its own text; and every scaled value survives text and back.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -10,9 +11,13 @@
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) std::abort();
+// A broken property: named on stderr, then libFuzzer keeps the input that broke it.
+void Require(bool condition, const char* property) {
+    if (condition) return;
+    std::fprintf(stderr, "property broken: %s\n", property);
+    std::abort();
 }
+#define REQUIRE(condition) Require((condition), #condition)
 
 bool IsQuantityText(const std::string& text, char separator) {
     for (const char c : text) {
@@ -23,9 +28,9 @@ bool IsQuantityText(const std::string& text, char separator) {
 
 void CheckRoundTrip(vek::Quantity q, char separator) {
     const std::string text = vek::QuantityToText(q, separator);
-    Require(IsQuantityText(text, separator));
+    REQUIRE(IsQuantityText(text, separator));
     const auto back = vek::QuantityFromText(text, separator);
-    Require(back.has_value() && *back == q);
+    REQUIRE(back.has_value() && *back == q);
 }
 
 void CheckText(std::string_view text, char separator) {
