@@ -37,7 +37,10 @@ SaveResult SaveBytes(const QString& path, const QByteArray& bytes) {
 
 std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxSize) {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    // A device or a pipe may never end (/dev/full reads zeros forever): only a bounded read
+    // takes one.
+    if (path.isEmpty() || (maxSize < 0 && !QFileInfo(path).isFile())) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = maxSize < 0 ? file.readAll() : file.read(maxSize);
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;

@@ -18,7 +18,7 @@ enum class SaveResult {
 SaveResult SaveBytes(const QString& path, const QByteArray& bytes);
 
 // The file's first `maxSize` bytes (all of them when negative), or nullopt when it cannot be
-// opened or read.
+// opened or read. Reading all of it takes a regular file only.
 std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxSize = -1);
 
 }  // namespace vek

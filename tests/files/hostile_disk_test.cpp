@@ -1,0 +1,331 @@
+// Hostile disks and files through the windows' own save and load paths: a full device, places
+// that cannot be written, a folder that vanished or stands where a file should be, Spanish
+// letters and spaces in a path, an empty and a 10 MB text. Each gives its message, and no file
+// that existed before loses a byte.
+//
+// The tests run as root in CI, where permissions stop nothing: there "cannot create" is a path
+// under /proc, and a read-only file is made immutable with chattr when the file system lets us.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "files/screen_state.h"
+#include "files/text_file.h"
+#include "files/vek_arc.h"
+#include "files/vek_cua.h"
+#include "platform/fonts.h"
+#include "platform/windows.h"
+#include "screen/vek1.h"
+#include "scripted_dialogs.h"
+
+using vek::Field;
+
+namespace {
+
+const QString kCannotCreateAsRoot = QStringLiteral("/proc/vek-hostile-disk-test/previo.vkt");
+
+bool IsRoot() {
+    return geteuid() == 0;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Whether `path` could be made unwritable even for root; undone by the test's cleanup.
+bool MakeImmutable(const QString& path) {
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+}
+
+void MakeMutable(const QString& path) {
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+}
+
+// A report-like text of about `size` bytes: Windows-1252 letters, CR LF line ends.
+QByteArray LongText(qsizetype size) {
+    const QByteArray line("Tama\xf1o de la muestra: n = V*Z\xb2/E\xb2, poblaci\xf3n finita.\r\n");
+    QByteArray text;
+    text.reserve(size + line.size());
+    while (text.size() < size)
+        text += line;
+    return text;
+}
+
+}  // namespace
+
+class HostileDiskTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
+    vek::ModelState state;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm10> form10;
+    std::unique_ptr<TForm11> form11;
+    QString immutableFile;
+
+    QString file(const QString& name) const { return dir->filePath(name); }
+    QStringList shownMessages() const {
+        QStringList texts;
+        for (const auto& message : dialogs->messages())
+            texts << message.text;
+        return texts;
+    }
+    QStringList screenTexts() const {
+        QStringList texts;
+        for (Field f : {Field::V, Field::Z, Field::E, Field::n, Field::N, Field::prob})
+            texts << form1->field(f)->text();
+        return texts;
+    }
+    QPlainTextEdit* box() const {
+        return form11->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
+    }
+    void click(QWidget* window, const char* name) {
+        QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    // "Leer / Escribir", then one of its buttons with the dialog answered by `path`.
+    void fileOperation(const char* button, const QString& path) {
+        vek::platform::ShowWindow(form10.get());
+        QVERIFY(QTest::qWaitForWindowExposed(form10.get()));
+        dialogs->answer(path);
+        click(form10.get(), button);
+    }
+    void showTextBox() {
+        vek::platform::ShowWindow(form11.get());
+        QVERIFY(QTest::qWaitForWindowActive(form11.get()));
+        QCoreApplication::processEvents();
+    }
+    void pasteAtEnd(const QString& text) {
+        box()->moveCursor(QTextCursor::End);
+        box()->insertPlainText(text);
+    }
+    // A path the save cannot create, and whether this run can make one at all.
+    QString unwritablePlace() {
+        if (IsRoot()) return kCannotCreateAsRoot;
+        const QString folder = file(QStringLiteral("solo lectura"));
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        return folder + QStringLiteral("/previo.vkt");
+    }
+    // An existing file with `bytes` that the save may not replace; empty when this run cannot
+    // make one (root on a file system without immutable files).
+    QString readOnlyFile(const QByteArray& bytes) {
+        const QString path = file(QStringLiteral("protegido.vkt"));
+        Write(path, bytes);
+        if (!IsRoot()) {
+            QFile::setPermissions(path, QFile::ReadOwner);
+            return path;
+        }
+        if (!MakeImmutable(path)) return {};
+        immutableFile = path;
+        return path;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
+        state = vek::ModelState{};
+        form1 = std::make_unique<TForm1>(state);
+        form10 = std::make_unique<TForm10>(*form1);
+        form11 = std::make_unique<TForm11>();
+        vek::platform::RegisterWindow(1, form1.get());
+        vek::platform::RegisterWindow(10, form10.get());
+        vek::platform::RegisterWindow(11, form11.get());
+        vek::platform::ShowWindow(form1.get());
+        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+        vek::ReportFileName().clear();
+    }
+
+    void cleanup() {
+        if (!immutableFile.isEmpty()) MakeMutable(immutableFile);
+        immutableFile.clear();
+        for (int number : {1, 10, 11})
+            vek::platform::RegisterWindow(number, nullptr);
+        form11.reset();
+        form10.reset();
+        form1.reset();
+        dialogs.reset();
+        QFile::setPermissions(dir->filePath(QStringLiteral("solo lectura")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        dir.reset();
+    }
+
+    void savingTheScreenFails_data() {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("full disk (/dev/full)") << "full";
+        QTest::newRow(IsRoot() ? "cannot create (under /proc, as root)"
+                               : "folder without write permission")
+            << "unwritable";
+        QTest::newRow("folder vanished") << "vanished";
+        QTest::newRow("a folder where the file should be") << "folder";
+        QTest::newRow("read-only existing file") << "readonly";
+    }
+
+    void savingTheScreenFails() {
+        QFETCH(QString, place);
+        const QByteArray previous("contenido anterior\r\n");
+        QString path;
+        if (place == "full") path = QStringLiteral("/dev/full");
+        if (place == "unwritable") path = unwritablePlace();
+        if (place == "vanished") {
+            QVERIFY(QDir().mkdir(file(QStringLiteral("se va"))));
+            path = file(QStringLiteral("se va/previo.vkt"));
+            QVERIFY(QDir().rmdir(file(QStringLiteral("se va"))));
+        }
+        if (place == "folder") {
+            path = file(QStringLiteral("carpeta.vkt"));
+            QVERIFY(QDir().mkdir(path));
+            Write(path + QStringLiteral("/dentro.txt"), previous);
+        }
+        if (place == "readonly") {
+            path = readOnlyFile(previous);
+            if (path.isEmpty()) QSKIP("root, and this file system has no immutable files");
+        }
+        const QStringList before = screenTexts();
+
+        fileOperation("Button1", path);
+
+        QCOMPARE(shownMessages(), QStringList{QStringLiteral("No he podido escribir «") + path +
+                                              QStringLiteral("» ")});
+        QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("Error"));
+        QVERIFY(!form10->isVisible());
+        QCOMPARE(screenTexts(), before);
+        if (place == "vanished") QVERIFY(!QFile::exists(path));
+        if (place == "folder") QCOMPARE(Contents(path + QStringLiteral("/dentro.txt")), previous);
+        if (place == "readonly") QCOMPARE(Contents(path), previous);
+    }
+
+    void restoringTheScreenFails_data() {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("folder vanished") << "vanished";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("cannot open (under /proc)") << "proc";
+        QTest::newRow("0-byte file") << "empty";
+    }
+
+    void restoringTheScreenFails() {
+        QFETCH(QString, place);
+        QString path = file(QStringLiteral("previo.vkt"));
+        if (place == "vanished") path = file(QStringLiteral("se va/previo.vkt"));
+        if (place == "folder") QVERIFY(QDir().mkdir(path));
+        if (place == "proc") path = kCannotCreateAsRoot;
+        if (place == "empty") Write(path, {});
+        const QStringList before = screenTexts();
+        const vek::ModelState stateBefore = state;
+
+        fileOperation("Button2", path);
+
+        QCOMPARE(shownMessages(),
+                 QStringList{QStringLiteral("No he podido leer «") + path + QStringLiteral("» ")});
+        QCOMPARE(screenTexts(), before);
+        QVERIFY(state == stateBefore);
+    }
+
+    void spanishLettersAndSpacesInThePath() {
+        const QString folder = file(QStringLiteral("Año número 1"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString screenFile = folder + QStringLiteral("/pantalla ñandú.vkt");
+        const QString reportFile = folder + QStringLiteral("/informe de señales.vek");
+        state.PrecisionError = vek::Quantity::FromScaled(200);  // E 0.02, as if typed
+        const QByteArray saved = vek::EncodeScreenState(vek::RecordOf(state, form1->population()));
+
+        fileOperation("Button1", screenFile);
+        QCOMPARE(Contents(screenFile), saved);
+        state.PrecisionError = vek::Quantity::FromScaled(300);
+        fileOperation("Button2", screenFile);
+        QCOMPARE(state.PrecisionError, vek::Quantity::FromScaled(200));
+        QCOMPARE(form1->field(Field::n)->text(), QStringLiteral("2401"));
+
+        fileOperation("Button3", reportFile);
+        QVERIFY(QTest::qWaitForWindowActive(form11.get()));
+        QCoreApplication::processEvents();
+        QVERIFY(shownMessages().isEmpty());
+        QCOMPARE(form11->windowTitle(),
+                 QStringLiteral("Archivo: ") + reportFile + QStringLiteral(" (no modificado)"));
+        QVERIFY(Contents(reportFile).contains("2401"));
+        QCOMPARE(vek::EncodeWindows1252(form11->BoxText()).bytes, Contents(reportFile));
+    }
+
+    void emptyTextFile() {
+        const QString path = file(QStringLiteral("vacío.txt"));
+        Write(path, {});
+        vek::ReportFileName() = path;
+        showTextBox();
+        QVERIFY(shownMessages().isEmpty());
+        QVERIFY(form11->BoxText().isEmpty());
+        QVERIFY(form11->windowTitle().endsWith(QStringLiteral(" (no modificado)")));
+        pasteAtEnd(QStringLiteral("x"));
+        box()->undo();
+        click(form11.get(), "Button1");
+        QCOMPARE(QFileInfo(path).size(), 0);
+    }
+
+    // Loaded whole, saved back byte for byte with the edit appended.
+    void tenMegabyteTextFile() {
+        const QString path = file(QStringLiteral("grande.txt"));
+        const QByteArray text = LongText(10 * 1024 * 1024);
+        Write(path, text);
+        vek::ReportFileName() = path;
+        showTextBox();
+        QVERIFY(shownMessages().isEmpty());
+        QCOMPARE(form11->BoxText().size(), text.size());
+        pasteAtEnd(QStringLiteral("fin"));
+        click(form11.get(), "Button1");
+        QVERIFY(shownMessages().isEmpty());
+        QCOMPARE(Contents(path), text + "fin");
+    }
+
+    // A device never ends: the load must refuse it, not read forever.
+    void textFileOnADevice() {
+        vek::ReportFileName() = QStringLiteral("/dev/full");
+        showTextBox();
+        QTRY_COMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file /dev/full.")});
+        QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
+    }
+
+    void textSavedOverAFolder() {
+        const QString path = file(QStringLiteral("informe.vek"));
+        Write(path, "previo\r\n");
+        vek::ReportFileName() = path;
+        showTextBox();
+        pasteAtEnd(QStringLiteral("cambio"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        Write(path + QStringLiteral("/dentro.txt"), "dentro\r\n");
+        click(form11.get(), "Button1");
+        QCOMPARE(shownMessages(),
+                 QStringList{QStringLiteral("Cannot create file ") + path + QLatin1Char('.')});
+        QCOMPARE(Contents(path + QStringLiteral("/dentro.txt")), QByteArray("dentro\r\n"));
+        QVERIFY(form11->windowTitle() == QStringLiteral("Archivo: ") + path);
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("LC_ALL", "es_ES.UTF-8");
+    QApplication app(argc, argv);
+    vek::platform::InstallFontSubstitutions();
+    HostileDiskTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "hostile_disk_test.moc"
