@@ -29,9 +29,15 @@ protected:
     }
 };
 
+// Found by name: without Q_OBJECT, findChild<PlacementKeeper*> would take any child for one.
+constexpr const char* kPlacementKeeperName = "vekPlacementKeeper";
+
 void KeepPlacement(QWidget* window) {
-    if (window->findChild<PlacementKeeper*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) return;
-    window->installEventFilter(new PlacementKeeper(window));
+    const QString name = QString::fromLatin1(kPlacementKeeperName);
+    if (window->findChild<QObject*>(name, Qt::FindDirectChildrenOnly) != nullptr) return;
+    auto* keeper = new PlacementKeeper(window);
+    keeper->setObjectName(name);
+    window->installEventFilter(keeper);
 }
 
 void CentreOnScreen(QWidget* window) {
