@@ -1,17 +1,29 @@
 #include "files/save_file.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace vek {
 namespace {
 
-// A device or a pipe cannot be replaced by renaming a temporary file over it (as root the
-// rename would even succeed and turn /dev/null into a plain file): write into it directly.
-bool IsSpecialFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+// The kind of what stands at `path` (S_IFREG, S_IFCHR, …), or 0 when nothing does.
+mode_t FileType(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return 0;
+    return status.st_mode & S_IFMT;
+}
+
+// A device cannot be replaced by renaming a temporary file over it (as root the rename would
+// even succeed and turn /dev/null into a plain file): it is written directly.
+bool IsDevice(mode_t type) {
+    return type == S_IFCHR || type == S_IFBLK;
+}
+
+// Opening a pipe or a socket waits for its other end, for ever if there is none.
+bool IsPipe(mode_t type) {
+    return type == S_IFIFO || type == S_IFSOCK;
 }
 
 SaveResult WriteDirectly(const QString& path, const QByteArray& bytes) {
@@ -26,7 +38,9 @@ SaveResult WriteDirectly(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 SaveResult SaveBytes(const QString& path, const QByteArray& bytes) {
-    if (IsSpecialFile(path)) return WriteDirectly(path, bytes);
+    const mode_t type = FileType(path);
+    if (IsPipe(type)) return SaveResult::CannotCreate;
+    if (IsDevice(type)) return WriteDirectly(path, bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return SaveResult::CannotCreate;
     // Without a commit the temporary file is thrown away and the old file stays. The explicit
@@ -37,9 +51,9 @@ SaveResult SaveBytes(const QString& path, const QByteArray& bytes) {
 
 std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxSize) {
     QFile file(path);
-    // A device or a pipe may never end (/dev/full reads zeros forever): only a bounded read
-    // takes one.
-    if (path.isEmpty() || (maxSize < 0 && !QFileInfo(path).isFile())) return std::nullopt;
+    // Only a regular file: a device may never end (/dev/full reads zeros for ever) and a pipe
+    // waits for a writer.
+    if (path.isEmpty() || FileType(path) != S_IFREG) return std::nullopt;
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = maxSize < 0 ? file.readAll() : file.read(maxSize);
     if (file.error() != QFileDevice::NoError) return std::nullopt;

@@ -14,11 +14,11 @@ enum class SaveResult {
 };
 
 // Replaces the file at `path` by `bytes` through a temporary file renamed over it (a device is
-// written directly).
+// written directly; a pipe cannot be created).
 SaveResult SaveBytes(const QString& path, const QByteArray& bytes);
 
 // The file's first `maxSize` bytes (all of them when negative), or nullopt when it cannot be
-// opened or read. Reading all of it takes a regular file only.
+// opened or read. Only a regular file is read.
 std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxSize = -1);
 
 }  // namespace vek

@@ -1,10 +1,11 @@
 // Hostile disks and files through the windows' own save and load paths: a full device, places
-// that cannot be written, a folder that vanished or stands where a file should be, Spanish
-// letters and spaces in a path, an empty and a 10 MB text. Each gives its message, and no file
-// that existed before loses a byte.
+// that cannot be written, a folder that vanished or stands where a file should be, a named
+// pipe, Spanish letters and spaces in a path, an empty and a 10 MB text. Each gives its message,
+// and no file that existed before loses a byte.
 //
 // The tests run as root in CI, where permissions stop nothing: there "cannot create" is a path
 // under /proc, and a read-only file is made immutable with chattr when the file system lets us.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -55,6 +56,11 @@ bool MakeImmutable(const QString& path) {
 
 void MakeMutable(const QString& path) {
     QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+}
+
+// A named pipe without a writer or reader: opening it would wait for ever.
+QString MakePipe(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
 }
 
 // A report-like text of about `size` bytes: Windows-1252 letters, CR LF line ends.
@@ -178,6 +184,7 @@ private slots:
         QTest::newRow("folder vanished") << "vanished";
         QTest::newRow("a folder where the file should be") << "folder";
         QTest::newRow("read-only existing file") << "readonly";
+        QTest::newRow("a named pipe") << "pipe";
     }
 
     void savingTheScreenFails() {
@@ -200,6 +207,8 @@ private slots:
             path = readOnlyFile(previous);
             if (path.isEmpty()) QSKIP("root, and this file system has no immutable files");
         }
+        if (place == "pipe") path = MakePipe(file(QStringLiteral("tubería.vkt")));
+        QVERIFY(!path.isEmpty());
         const QStringList before = screenTexts();
 
         fileOperation("Button1", path);
@@ -221,6 +230,8 @@ private slots:
         QTest::newRow("a folder") << "folder";
         QTest::newRow("cannot open (under /proc)") << "proc";
         QTest::newRow("0-byte file") << "empty";
+        QTest::newRow("a device (/dev/zero)") << "device";
+        QTest::newRow("a named pipe") << "pipe";
     }
 
     void restoringTheScreenFails() {
@@ -230,6 +241,9 @@ private slots:
         if (place == "folder") QVERIFY(QDir().mkdir(path));
         if (place == "proc") path = kCannotCreateAsRoot;
         if (place == "empty") Write(path, {});
+        if (place == "device") path = QStringLiteral("/dev/zero");
+        if (place == "pipe") path = MakePipe(file(QStringLiteral("tubería.vkt")));
+        QVERIFY(!path.isEmpty());
         const QStringList before = screenTexts();
         const vek::ModelState stateBefore = state;
 
@@ -295,11 +309,22 @@ private slots:
         QCOMPARE(Contents(path), text + "fin");
     }
 
-    // A device never ends: the load must refuse it, not read forever.
-    void textFileOnADevice() {
-        vek::ReportFileName() = QStringLiteral("/dev/full");
+    // A device never ends and a pipe waits for a writer: the load refuses both, at once.
+    void textFileThatIsNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a device (/dev/full)") << "device";
+        QTest::newRow("a named pipe") << "pipe";
+    }
+
+    void textFileThatIsNoFile() {
+        QFETCH(QString, kind);
+        const QString path = kind == "device" ? QStringLiteral("/dev/full")
+                                              : MakePipe(file(QStringLiteral("tubería.txt")));
+        QVERIFY(!path.isEmpty());
+        vek::ReportFileName() = path;
         showTextBox();
-        QTRY_COMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file /dev/full.")});
+        QTRY_COMPARE(shownMessages(),
+                     QStringList{QStringLiteral("Cannot open file ") + path + QLatin1Char('.')});
         QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
     }
 
