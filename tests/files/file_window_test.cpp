@@ -1,41 +1,29 @@
 // The file-management window's three operations on a real main window, offscreen, with scripted
 // dialogs.
-#include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
+#include "file_windows_fixture.h"
 #include "files/screen_state.h"
 #include "files/vek_arc.h"
 #include "files/vek_cua.h"
 #include "model/pair.h"
-#include "platform/fonts.h"
 #include "platform/windows.h"
 #include "screen/vek1.h"
-#include "scripted_dialogs.h"
+#include "test_files.h"
+#include "window_test_main.h"
 
 using vek::Field;
 using vek::Population;
 using vek::Quantity;
+using vek::testing::FileContents;
+using vek::testing::WriteFile;
 
 namespace {
 
 const QColor kYellow(255, 255, 0);
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray RecordBytes(std::int64_t v, std::int64_t z, std::int64_t e, std::int64_t n,
                        std::int64_t bigN, std::uint8_t code, std::uint8_t finite) {
@@ -46,18 +34,10 @@ QByteArray RecordBytes(std::int64_t v, std::int64_t z, std::int64_t e, std::int6
 
 }  // namespace
 
-class TForm10Test : public QObject {
+class TForm10Test : public QObject, private FileWindowsFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
-    vek::ModelState state;
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm10> form10;
-    std::unique_ptr<TForm11> form11;
-
-    QString file(const char* name) const { return dir->filePath(QString::fromLatin1(name)); }
     QRadioButton* option(const char* name) const {
         return form1->findChild<QRadioButton*>(QString::fromLatin1(name));
     }
@@ -66,56 +46,21 @@ private:
                           Qt::LeftButton);
     }
     QString text(Field f) const { return form1->field(f)->text(); }
-    QStringList screenTexts() const {
-        QStringList texts;
-        for (Field f : {Field::V, Field::Z, Field::E, Field::n, Field::N, Field::prob}) {
-            texts << text(f);
-        }
-        return texts;
-    }
-    QStringList shownMessages() const {
-        QStringList texts;
-        for (const auto& message : dialogs->messages())
-            texts << message.text;
-        return texts;
-    }
     // Opens the file window as "Leer / Escribir" does.
     void openFileWindow() {
         vek::platform::ShowWindow(form10.get());
         QVERIFY(QTest::qWaitForWindowExposed(form10.get()));
     }
     void restore(const QByteArray& bytes) {
-        Write(file("r.vkt"), bytes);
+        QVERIFY(WriteFile(file("r.vkt"), bytes));
         openFileWindow();
         dialogs->answer(file("r.vkt"));
         click("Button2");
     }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
-        state = vek::ModelState{};
-        form1 = std::make_unique<TForm1>(state);
-        form10 = std::make_unique<TForm10>(*form1);
-        form11 = std::make_unique<TForm11>();
-        vek::platform::RegisterWindow(1, form1.get());
-        vek::platform::RegisterWindow(10, form10.get());
-        vek::platform::RegisterWindow(11, form11.get());
-        vek::platform::ShowWindow(form1.get());
-        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
-        vek::ReportFileName().clear();
-    }
-
-    void cleanup() {
-        for (int number : {1, 10, 11})
-            vek::platform::RegisterWindow(number, nullptr);
-        form11.reset();
-        form10.reset();
-        form1.reset();
-        dialogs.reset();
-        dir.reset();
-    }
+    void init() { QVERIFY(openWindows()); }
+    void cleanup() { closeWindows(); }
 
     void dialogRequests_data() {
         QTest::addColumn<QString>("button");
@@ -159,12 +104,12 @@ private slots:
     }
 
     void saveWritesTheStartUpRecord() {
-        Write(file("s.vkt"), QByteArray(200, 'x'));  // replaced without a question
+        QVERIFY(WriteFile(file("s.vkt"), QByteArray(200, 'x')));  // replaced without a question
         openFileWindow();
         form1->field(Field::V)->setText(QStringLiteral("0,5"));  // typed, not yet accepted
         dialogs->answer(file("s.vkt"));
         click("Button1");
-        QCOMPARE(Contents(file("s.vkt")).toHex(),
+        QCOMPARE(FileContents(file("s.vkt")).toHex(),
                  QByteArray("c409000000000000904c0000000000002c01000000000000c0f6a20000000000"
                             "00e1f505000000000400000000000000"));
         QVERIFY(!form10->isVisible());
@@ -179,7 +124,7 @@ private slots:
         QCOMPARE(dialogs->messages().size(), 1);
         QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("Error"));
         QCOMPARE(dialogs->messages().constFirst().icon, vek::platform::MessageIcon::Error);
-        QCOMPARE(shownMessages(), QStringList{"No he podido escribir «" + path + "» "});
+        QCOMPARE(dialogs->messageTexts(), QStringList{"No he podido escribir «" + path + "» "});
         QVERIFY(!form10->isVisible());
     }
 
@@ -189,7 +134,7 @@ private slots:
         openFileWindow();
         dialogs->answer(file("f.vkt"));
         click("Button1");
-        const QByteArray bytes = Contents(file("f.vkt"));
+        const QByteArray bytes = FileContents(file("f.vkt"));
         QCOMPARE(bytes.at(40), '\x05');
         QCOMPARE(bytes.at(41), '\x01');
 
@@ -286,7 +231,7 @@ private slots:
         const QStringList before = screenTexts();
         restore(bytes);
         const QString read = "No he podido leer «" + file("r.vkt") + "» ";
-        QCOMPARE(shownMessages(),
+        QCOMPARE(dialogs->messageTexts(),
                  QStringList{reason.isEmpty() ? read : read + QStringLiteral("\n\n") + reason});
         QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("Error"));
         QCOMPARE(state, vek::ModelState{});
@@ -300,7 +245,8 @@ private slots:
         openFileWindow();
         dialogs->answer(file("missing.vkt"));
         click("Button2");
-        QCOMPARE(shownMessages(), QStringList{"No he podido leer «" + file("missing.vkt") + "» "});
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList{"No he podido leer «" + file("missing.vkt") + "» "});
         QCOMPARE(state, vek::ModelState{});
     }
 
@@ -310,19 +256,20 @@ private slots:
         restore(RecordBytes(-2500, 19600, 300, 10680000, 100000000, 4, 0));
         QCOMPARE(dialogs->messages().size(), 1);
         QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("VEK"));
-        QCOMPARE(shownMessages(), QStringList{QStringLiteral("Invalid floating point operation.")});
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList{QStringLiteral("Invalid floating point operation.")});
         QCOMPARE(state.PopulationVariance, Quantity::FromScaled(-2500));
         QCOMPARE(text(Field::V), QStringLiteral("-0,25"));
         QVERIFY(form1->isVisible());
     }
 
     void generateWritesAndShowsTheReport() {
-        Write(file("i.vek"), QByteArray(5000, 'x'));  // replaced without a question
+        QVERIFY(WriteFile(file("i.vek"), QByteArray(5000, 'x')));  // replaced without a question
         openFileWindow();
         dialogs->answer(file("i.vek"));
         click("Button3");
         QCOMPARE(vek::ReportFileName(), file("i.vek"));
-        const QByteArray report = Contents(file("i.vek"));
+        const QByteArray report = FileContents(file("i.vek"));
         QVERIFY(report.startsWith("VEK: Informaci\xf3n de contexto y resultados\r\n"));
         QVERIFY(report.contains("     Tiempo de interacci\xf3n: 00:00:0"));
         QVERIFY(report.endsWith("          n = V*Z\xb2/E\xb2\r\n\r\n   * Resultado: 1068\r\n\r\n"));
@@ -339,7 +286,8 @@ private slots:
         openFileWindow();
         dialogs->answer(file("z.vek"));
         click("Button3");
-        QVERIFY(Contents(file("z.vek")).endsWith("   * Resultado: Z= 1,96; prob= 0,05\r\n\r\n"));
+        QVERIFY(
+            FileContents(file("z.vek")).endsWith("   * Resultado: Z= 1,96; prob= 0,05\r\n\r\n"));
     }
 
     void generateThatCannotCreateKeepsTheWindowOpen() {
@@ -347,7 +295,7 @@ private slots:
         const QString path = file("gone/i.vek");
         dialogs->answer(path);
         click("Button3");
-        QCOMPARE(shownMessages(), QStringList{"No he podido escribir «" + path + "» "});
+        QCOMPARE(dialogs->messageTexts(), QStringList{"No he podido escribir «" + path + "» "});
         QCOMPARE(vek::ReportFileName(), path);
         QVERIFY(form10->isVisible());
         QVERIFY(!form11->isVisible());
@@ -362,18 +310,13 @@ private slots:
         QVERIFY(!form10->isVisible());
         QVERIFY(form11->isVisible());
         // No such file: the text box reports it.
-        QTRY_COMPARE(shownMessages(),
+        QTRY_COMPARE(dialogs->messageTexts(),
                      QStringList{"Cannot open file " + file("earlier.vek") + QLatin1Char('.')});
     }
 };
 
 int main(int argc, char** argv) {
-    // The field texts use the comma: run under regional settings that have it.
-    qputenv("LC_ALL", "es_ES.UTF-8");
-    QApplication app(argc, argv);
-    vek::platform::InstallFontSubstitutions();
-    TForm10Test test;
-    return QTest::qExec(&test, argc, argv);
+    return vek::testing::RunWindowTest<TForm10Test>(argc, argv);
 }
 
 #include "file_window_test.moc"

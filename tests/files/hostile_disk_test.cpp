@@ -8,27 +8,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
+#include "file_windows_fixture.h"
 #include "files/screen_state.h"
 #include "files/text_file.h"
 #include "files/vek_arc.h"
 #include "files/vek_cua.h"
-#include "platform/fonts.h"
 #include "platform/windows.h"
 #include "screen/vek1.h"
-#include "scripted_dialogs.h"
+#include "test_files.h"
+#include "window_test_main.h"
 
 using vek::Field;
+using vek::testing::FileContents;
+using vek::testing::WriteFile;
 
 namespace {
 
@@ -36,17 +36,6 @@ const QString kCannotCreateAsRoot = QStringLiteral("/proc/vek-hostile-disk-test/
 
 bool IsRoot() {
     return geteuid() == 0;
-}
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Whether `path` could be made unwritable even for root; undone by the test's cleanup.
@@ -75,31 +64,12 @@ QByteArray LongText(qsizetype size) {
 
 }  // namespace
 
-class HostileDiskTest : public QObject {
+class HostileDiskTest : public QObject, private FileWindowsFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
-    vek::ModelState state;
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm10> form10;
-    std::unique_ptr<TForm11> form11;
     QString immutableFile;
 
-    QString file(const QString& name) const { return dir->filePath(name); }
-    QStringList shownMessages() const {
-        QStringList texts;
-        for (const auto& message : dialogs->messages())
-            texts << message.text;
-        return texts;
-    }
-    QStringList screenTexts() const {
-        QStringList texts;
-        for (Field f : {Field::V, Field::Z, Field::E, Field::n, Field::N, Field::prob})
-            texts << form1->field(f)->text();
-        return texts;
-    }
     QPlainTextEdit* box() const {
         return form11->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
     }
@@ -131,48 +101,27 @@ private:
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         return folder + QStringLiteral("/previo.vkt");
     }
-    // An existing file with `bytes` that the save may not replace; empty when this run cannot
-    // make one (root on a file system without immutable files).
-    QString readOnlyFile(const QByteArray& bytes) {
-        const QString path = file(QStringLiteral("protegido.vkt"));
-        Write(path, bytes);
+    // Whether the save may no longer replace `path`; false when this run cannot make it so
+    // (root on a file system without immutable files).
+    bool makeReadOnly(const QString& path) {
         if (!IsRoot()) {
             QFile::setPermissions(path, QFile::ReadOwner);
-            return path;
+            return true;
         }
-        if (!MakeImmutable(path)) return {};
+        if (!MakeImmutable(path)) return false;
         immutableFile = path;
-        return path;
+        return true;
     }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
-        state = vek::ModelState{};
-        form1 = std::make_unique<TForm1>(state);
-        form10 = std::make_unique<TForm10>(*form1);
-        form11 = std::make_unique<TForm11>();
-        vek::platform::RegisterWindow(1, form1.get());
-        vek::platform::RegisterWindow(10, form10.get());
-        vek::platform::RegisterWindow(11, form11.get());
-        vek::platform::ShowWindow(form1.get());
-        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
-        vek::ReportFileName().clear();
-    }
+    void init() { QVERIFY(openWindows()); }
 
     void cleanup() {
         if (!immutableFile.isEmpty()) MakeMutable(immutableFile);
         immutableFile.clear();
-        for (int number : {1, 10, 11})
-            vek::platform::RegisterWindow(number, nullptr);
-        form11.reset();
-        form10.reset();
-        form1.reset();
-        dialogs.reset();
-        QFile::setPermissions(dir->filePath(QStringLiteral("solo lectura")),
+        QFile::setPermissions(file(QStringLiteral("solo lectura")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        dir.reset();
+        closeWindows();
     }
 
     void savingTheScreenFails_data() {
@@ -201,11 +150,12 @@ private slots:
         if (place == "folder") {
             path = file(QStringLiteral("carpeta.vkt"));
             QVERIFY(QDir().mkdir(path));
-            Write(path + QStringLiteral("/dentro.txt"), previous);
+            QVERIFY(WriteFile(path + QStringLiteral("/dentro.txt"), previous));
         }
         if (place == "readonly") {
-            path = readOnlyFile(previous);
-            if (path.isEmpty()) QSKIP("root, and this file system has no immutable files");
+            path = file(QStringLiteral("protegido.vkt"));
+            QVERIFY(WriteFile(path, previous));
+            if (!makeReadOnly(path)) QSKIP("root, and this file system has no immutable files");
         }
         if (place == "pipe") path = MakePipe(file(QStringLiteral("tubería.vkt")));
         QVERIFY(!path.isEmpty());
@@ -213,14 +163,15 @@ private slots:
 
         fileOperation("Button1", path);
 
-        QCOMPARE(shownMessages(), QStringList{QStringLiteral("No he podido escribir «") + path +
-                                              QStringLiteral("» ")});
+        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("No he podido escribir «") +
+                                                      path + QStringLiteral("» ")});
         QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("Error"));
         QVERIFY(!form10->isVisible());
         QCOMPARE(screenTexts(), before);
         if (place == "vanished") QVERIFY(!QFile::exists(path));
-        if (place == "folder") QCOMPARE(Contents(path + QStringLiteral("/dentro.txt")), previous);
-        if (place == "readonly") QCOMPARE(Contents(path), previous);
+        if (place == "folder")
+            QCOMPARE(FileContents(path + QStringLiteral("/dentro.txt")), previous);
+        if (place == "readonly") QCOMPARE(FileContents(path), previous);
     }
 
     void restoringTheScreenFails_data() {
@@ -240,7 +191,7 @@ private slots:
         if (place == "vanished") path = file(QStringLiteral("se va/previo.vkt"));
         if (place == "folder") QVERIFY(QDir().mkdir(path));
         if (place == "proc") path = kCannotCreateAsRoot;
-        if (place == "empty") Write(path, {});
+        if (place == "empty") QVERIFY(WriteFile(path, {}));
         if (place == "device") path = QStringLiteral("/dev/zero");
         if (place == "pipe") path = MakePipe(file(QStringLiteral("tubería.vkt")));
         QVERIFY(!path.isEmpty());
@@ -249,7 +200,7 @@ private slots:
 
         fileOperation("Button2", path);
 
-        QCOMPARE(shownMessages(),
+        QCOMPARE(dialogs->messageTexts(),
                  QStringList{QStringLiteral("No he podido leer «") + path + QStringLiteral("» ")});
         QCOMPARE(screenTexts(), before);
         QVERIFY(state == stateBefore);
@@ -264,7 +215,7 @@ private slots:
         const QByteArray saved = vek::EncodeScreenState(vek::RecordOf(state, form1->population()));
 
         fileOperation("Button1", screenFile);
-        QCOMPARE(Contents(screenFile), saved);
+        QCOMPARE(FileContents(screenFile), saved);
         state.PrecisionError = vek::Quantity::FromScaled(300);
         fileOperation("Button2", screenFile);
         QCOMPARE(state.PrecisionError, vek::Quantity::FromScaled(200));
@@ -273,19 +224,19 @@ private slots:
         fileOperation("Button3", reportFile);
         QVERIFY(QTest::qWaitForWindowActive(form11.get()));
         QCoreApplication::processEvents();
-        QVERIFY(shownMessages().isEmpty());
+        QVERIFY(dialogs->messageTexts().isEmpty());
         QCOMPARE(form11->windowTitle(),
                  QStringLiteral("Archivo: ") + reportFile + QStringLiteral(" (no modificado)"));
-        QVERIFY(Contents(reportFile).contains("2401"));
-        QCOMPARE(vek::EncodeWindows1252(form11->BoxText()).bytes, Contents(reportFile));
+        QVERIFY(FileContents(reportFile).contains("2401"));
+        QCOMPARE(vek::EncodeWindows1252(form11->BoxText()).bytes, FileContents(reportFile));
     }
 
     void emptyTextFile() {
         const QString path = file(QStringLiteral("vacío.txt"));
-        Write(path, {});
+        QVERIFY(WriteFile(path, {}));
         vek::ReportFileName() = path;
         showTextBox();
-        QVERIFY(shownMessages().isEmpty());
+        QVERIFY(dialogs->messageTexts().isEmpty());
         QVERIFY(form11->BoxText().isEmpty());
         QVERIFY(form11->windowTitle().endsWith(QStringLiteral(" (no modificado)")));
         pasteAtEnd(QStringLiteral("x"));
@@ -298,15 +249,15 @@ private slots:
     void tenMegabyteTextFile() {
         const QString path = file(QStringLiteral("grande.txt"));
         const QByteArray text = LongText(10 * 1024 * 1024);
-        Write(path, text);
+        QVERIFY(WriteFile(path, text));
         vek::ReportFileName() = path;
         showTextBox();
-        QVERIFY(shownMessages().isEmpty());
+        QVERIFY(dialogs->messageTexts().isEmpty());
         QCOMPARE(form11->BoxText().size(), text.size());
         pasteAtEnd(QStringLiteral("fin"));
         click(form11.get(), "Button1");
-        QVERIFY(shownMessages().isEmpty());
-        QCOMPARE(Contents(path), text + "fin");
+        QVERIFY(dialogs->messageTexts().isEmpty());
+        QCOMPARE(FileContents(path), text + "fin");
     }
 
     // A device never ends and a pipe waits for a writer: the load refuses both, at once.
@@ -323,34 +274,30 @@ private slots:
         QVERIFY(!path.isEmpty());
         vek::ReportFileName() = path;
         showTextBox();
-        QTRY_COMPARE(shownMessages(),
+        QTRY_COMPARE(dialogs->messageTexts(),
                      QStringList{QStringLiteral("Cannot open file ") + path + QLatin1Char('.')});
         QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
     }
 
     void textSavedOverAFolder() {
         const QString path = file(QStringLiteral("informe.vek"));
-        Write(path, "previo\r\n");
+        QVERIFY(WriteFile(path, "previo\r\n"));
         vek::ReportFileName() = path;
         showTextBox();
         pasteAtEnd(QStringLiteral("cambio"));
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
-        Write(path + QStringLiteral("/dentro.txt"), "dentro\r\n");
+        QVERIFY(WriteFile(path + QStringLiteral("/dentro.txt"), "dentro\r\n"));
         click(form11.get(), "Button1");
-        QCOMPARE(shownMessages(),
+        QCOMPARE(dialogs->messageTexts(),
                  QStringList{QStringLiteral("Cannot create file ") + path + QLatin1Char('.')});
-        QCOMPARE(Contents(path + QStringLiteral("/dentro.txt")), QByteArray("dentro\r\n"));
+        QCOMPARE(FileContents(path + QStringLiteral("/dentro.txt")), QByteArray("dentro\r\n"));
         QVERIFY(form11->windowTitle() == QStringLiteral("Archivo: ") + path);
     }
 };
 
 int main(int argc, char** argv) {
-    qputenv("LC_ALL", "es_ES.UTF-8");
-    QApplication app(argc, argv);
-    vek::platform::InstallFontSubstitutions();
-    HostileDiskTest test;
-    return QTest::qExec(&test, argc, argv);
+    return vek::testing::RunWindowTest<HostileDiskTest>(argc, argv);
 }
 
 #include "hostile_disk_test.moc"

@@ -1,38 +1,30 @@
 #include "files/save_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
+
+#include "test_files.h"
 
 namespace vek {
 namespace {
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing::FileContents;
+using testing::WriteFile;
 
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-class SaveFile : public testing::Test {
+class SaveFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
 TEST_F(SaveFile, ReplacesAnExistingFileWhole) {
-    Write(path("a.vkt"), QByteArray(100, 'x'));
+    ASSERT_TRUE(WriteFile(path("a.vkt"), QByteArray(100, 'x')));
     EXPECT_EQ(SaveBytes(path("a.vkt"), "new"), SaveResult::Saved);
-    EXPECT_EQ(Contents(path("a.vkt")), "new");
+    EXPECT_EQ(FileContents(path("a.vkt")), "new");
 }
 
 TEST_F(SaveFile, EmptyBytesGiveAnEmptyFile) {
@@ -68,34 +60,31 @@ TEST_F(SaveFile, FullDeviceIsAWriteFailure) {
 // A file-size limit makes the disk look full to this process: the write of the temporary
 // file fails and the previous file must survive untouched, whether the bytes went through the
 // write buffer (small) or straight to the disk (large).
-class FullDisk : public testing::TestWithParam<qsizetype> {
+class FullDisk : public ::testing::TestWithParam<qsizetype> {
 protected:
     QTemporaryDir dir;
 };
 
 TEST_P(FullDisk, WriteStoppedShortKeepsThePreviousFile) {
     const QString path = dir.filePath(QStringLiteral("r.vek"));
-    Write(path, "previous report");
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveResult result = SaveBytes(path, QByteArray(GetParam(), 'r'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(WriteFile(path, "previous report"));
+    SaveResult result{};
+    {
+        const testing::FileSizeLimit limit(1024);
+        ASSERT_TRUE(limit.applied());
+        result = SaveBytes(path, QByteArray(GetParam(), 'r'));
+    }
 
     EXPECT_EQ(result, SaveResult::WriteFailed);
-    EXPECT_EQ(Contents(path), "previous report");
+    EXPECT_EQ(FileContents(path), "previous report");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.vek")})
         << "the temporary file was left behind";
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FullDisk, testing::Values(4 * 1024, 64 * 1024));
+INSTANTIATE_TEST_SUITE_P(Sizes, FullDisk, ::testing::Values(4 * 1024, 64 * 1024));
 
 TEST_F(SaveFile, ReadBytesWholeOrFirstBytes) {
-    Write(path("d.bin"), "0123456789");
+    ASSERT_TRUE(WriteFile(path("d.bin"), "0123456789"));
     EXPECT_EQ(ReadBytes(path("d.bin")), QByteArray("0123456789"));
     EXPECT_EQ(ReadBytes(path("d.bin"), 4), QByteArray("0123"));
     EXPECT_EQ(ReadBytes(path("d.bin"), 48), QByteArray("0123456789"));

@@ -1,5 +1,4 @@
 // The text box window driven like a user, offscreen: loading, editing, saving, reloading.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -9,49 +8,18 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <memory>
 
 #include "files/vek_arc.h"
 #include "files/vek_cua.h"
-#include "platform/fonts.h"
 #include "platform/windows.h"
 #include "scripted_dialogs.h"
+#include "test_files.h"
+#include "window_test_main.h"
 
-namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Makes the disk look full to this process while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-}  // namespace
+using vek::testing::FileContents;
+using vek::testing::FileSizeLimit;
+using vek::testing::WriteFile;
 
 class TForm11Test : public QObject {
     Q_OBJECT
@@ -103,12 +71,6 @@ private:
         box()->moveCursor(QTextCursor::End);
         box()->insertPlainText(text);
     }
-    QStringList shownMessages() const {
-        QStringList texts;
-        for (const auto& message : dialogs->messages())
-            texts << message.text;
-        return texts;
-    }
 
 private slots:
     void init() {
@@ -120,7 +82,7 @@ private slots:
         vek::platform::RegisterWindow(11, form.get());
         path = dir->filePath(QStringLiteral("informe.vek"));
         vek::ReportFileName() = path;
-        Write(path, "l\xednea 1\r\nl\xednea 2\r\n");
+        QVERIFY(WriteFile(path, "l\xednea 1\r\nl\xednea 2\r\n"));
     }
 
     void cleanup() {
@@ -211,13 +173,13 @@ private slots:
     void lineEnds() {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, saved);
-        Write(path, file);
+        QVERIFY(WriteFile(path, file));
         show();
         box()->setFocus();
         box()->moveCursor(QTextCursor::Start);
         QTest::keyClicks(box(), QStringLiteral("x"));
         QTest::mouseClick(button("Button1"), Qt::LeftButton);
-        QCOMPARE(Contents(path), saved);
+        QCOMPARE(FileContents(path), saved);
         verifyClean();
     }
 
@@ -226,7 +188,7 @@ private slots:
         box()->moveCursor(QTextCursor::End);
         const int cursor = box()->textCursor().position();
         // The same text with other line ends: equal once normalised.
-        Write(path, "l\xednea 1\nl\xednea 2\r");
+        QVERIFY(WriteFile(path, "l\xednea 1\nl\xednea 2\r"));
         QSignalSpy changes(box(), &QPlainTextEdit::textChanged);
         QTest::mouseClick(button("Button4"), Qt::LeftButton);  // disabled: nothing happens
         activate(mainWindow.get());
@@ -290,8 +252,8 @@ private slots:
         show();
         QTRY_COMPARE(dialogs->messages().size(), 1);
         QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("VEK"));
-        QCOMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file ") +
-                                              vek::ReportFileName() + QLatin1Char('.')});
+        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Cannot open file ") +
+                                                      vek::ReportFileName() + QLatin1Char('.')});
         QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
         QVERIFY(form->windowTitle().isEmpty());
         QVERIFY(button("Button1")->isEnabled());
@@ -306,7 +268,7 @@ private slots:
     void emptyNameCannotBeOpened() {
         vek::ReportFileName().clear();
         show();
-        QTRY_COMPARE(shownMessages(), QStringList{QStringLiteral("Cannot open file ")});
+        QTRY_COMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Cannot open file ")});
     }
 
     void failedSaveKeepsEdited_data() {
@@ -327,7 +289,7 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
         path = dir->filePath(QStringLiteral("sub/informe.vek"));
         vek::ReportFileName() = path;
-        Write(path, "previo\r\n");
+        QVERIFY(WriteFile(path, "previo\r\n"));
         show();
         pasteAtEnd(QString(8192, QLatin1Char('z')));
         if (cause == "folder")
@@ -338,17 +300,17 @@ private slots:
             if (cause == "full") limit = std::make_unique<FileSizeLimit>(1024);
             QTest::mouseClick(button("Button1"), Qt::LeftButton);
         }
-        QCOMPARE(shownMessages(),
+        QCOMPARE(dialogs->messageTexts(),
                  QStringList{QString(message).replace(QStringLiteral("%1"), path)});
         verifyEdited();
-        if (cause != "folder") QCOMPARE(Contents(path), QByteArray("previo\r\n"));
+        if (cause != "folder") QCOMPARE(FileContents(path), QByteArray("previo\r\n"));
     }
 
     void missingCharactersAreSavedAsQuestionMarksAndToldOnce() {
         show();
         pasteAtEnd(QStringLiteral("中文 €"));
         QTest::mouseClick(button("Button1"), Qt::LeftButton);
-        QCOMPARE(Contents(path), QByteArray("l\xednea 1\r\nl\xednea 2\r\n?? \x80"));
+        QCOMPARE(FileContents(path), QByteArray("l\xednea 1\r\nl\xednea 2\r\n?? \x80"));
         QCOMPARE(dialogs->messages().size(), 1);
         QCOMPARE(dialogs->messages().constFirst().icon, vek::platform::MessageIcon::Warning);
         verifyClean();
@@ -366,11 +328,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    qputenv("LC_ALL", "es_ES.UTF-8");
-    QApplication app(argc, argv);
-    vek::platform::InstallFontSubstitutions();
-    TForm11Test test;
-    return QTest::qExec(&test, argc, argv);
+    return vek::testing::RunWindowTest<TForm11Test>(argc, argv);
 }
 
 #include "text_box_test.moc"

@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "model/state.h"
-#include "platform/fonts.h"
 #include "platform/windows.h"
 #include "scripted_dialogs.h"
+#include "window_test_main.h"
 
 using vek::Field;
 
@@ -571,12 +571,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    // The laid-out texts use the comma: run under regional settings that have it.
-    qputenv("LC_ALL", "es_ES.UTF-8");
-    QApplication app(argc, argv);
-    vek::platform::InstallFontSubstitutions();
-    TForm1Test test;
-    return QTest::qExec(&test, argc, argv);
+    return vek::testing::RunWindowTest<TForm1Test>(argc, argv);
 }
 
 #include "vek1_test.moc"

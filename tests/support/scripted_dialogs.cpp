@@ -4,9 +4,13 @@
 
 namespace vek::testing {
 
-ScriptedDialogs::ScriptedDialogs() { vek::platform::setDialogs(this); }
+ScriptedDialogs::ScriptedDialogs() {
+    vek::platform::setDialogs(this);
+}
 
-ScriptedDialogs::~ScriptedDialogs() { vek::platform::setDialogs(nullptr); }
+ScriptedDialogs::~ScriptedDialogs() {
+    vek::platform::setDialogs(nullptr);
+}
 
 std::optional<QString> ScriptedDialogs::saveFileName(
     QWidget*, const vek::platform::FileDialogRequest& request) {
@@ -21,6 +25,13 @@ std::optional<QString> ScriptedDialogs::openFileName(
 void ScriptedDialogs::message(QWidget*, vek::platform::MessageIcon icon, const QString& caption,
                               const QString& text) {
     messages_.append({icon, caption, text});
+}
+
+QStringList ScriptedDialogs::messageTexts() const {
+    QStringList texts;
+    for (const auto& message : messages_)
+        texts << message.text;
+    return texts;
 }
 
 std::optional<QString> ScriptedDialogs::next(bool save,

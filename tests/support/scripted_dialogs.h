@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 
@@ -35,6 +36,7 @@ public:
 
     const QList<AskedDialog>& asked() const { return asked_; }
     const QList<ShownMessage>& messages() const { return messages_; }
+    QStringList messageTexts() const;
     void clearMessages() { messages_.clear(); }
 
     std::optional<QString> saveFileName(QWidget*, const vek::platform::FileDialogRequest&) override;
