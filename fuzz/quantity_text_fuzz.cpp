@@ -1,23 +1,14 @@
 // Any text read as a quantity, with either decimal separator: a text that converts must give
 // back the same quantity through its own text; and every scaled value survives text and back.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "model/quantity.h"
+#include "require.h"
 
 namespace {
-
-// A broken property: named on stderr, then libFuzzer keeps the input that broke it.
-void Require(bool condition, const char* property) {
-    if (condition) return;
-    std::fprintf(stderr, "property broken: %s\n", property);
-    std::abort();
-}
-#define REQUIRE(condition) Require((condition), #condition)
 
 bool IsQuantityText(const std::string& text, char separator) {
     for (const char c : text) {

@@ -4,22 +4,13 @@
 // one clean refusal of the recalculation.
 #include <QByteArray>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "files/screen_state.h"
 #include "model/recalc.h"
+#include "require.h"
 
 namespace {
-
-// A broken property: named on stderr, then libFuzzer keeps the input that broke it.
-void Require(bool condition, const char* property) {
-    if (condition) return;
-    std::fprintf(stderr, "property broken: %s\n", property);
-    std::abort();
-}
-#define REQUIRE(condition) Require((condition), #condition)
 
 bool IsDependent(std::uint8_t code, vek::Field field) {
     for (const vek::Field dependent : vek::DependentFields(code)) {

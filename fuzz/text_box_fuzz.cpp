@@ -4,20 +4,11 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "files/text_file.h"
+#include "require.h"
 
 namespace {
-
-// A broken property: named on stderr, then libFuzzer keeps the input that broke it.
-void Require(bool condition, const char* property) {
-    if (condition) return;
-    std::fprintf(stderr, "property broken: %s\n", property);
-    std::abort();
-}
-#define REQUIRE(condition) Require((condition), #condition)
 
 bool HasLoneLineEnd(const QByteArray& bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
