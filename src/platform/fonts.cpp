@@ -1,12 +1,9 @@
 #include "platform/fonts.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
 #include <cmath>
-#include <functional>
-#include <utility>
 
 namespace vek::platform {
 namespace {
@@ -48,38 +45,6 @@ void UsePixelFont(QWidget* widget) {
     widget->setFont(font);
 }
 
-// Runs its work once, when its widget is first polished: on the way to being shown, before
-// anything is painted or mapped. Sizing text loads font faces, which a window never shown
-// (most of the program's windows) should not pay for at start-up.
-class FirstPolishHook final : public QObject {
-public:
-    FirstPolishHook(QWidget* widget, std::function<void()> work)
-        : QObject(widget), work_(std::move(work)) {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Polish) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            work_();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> work_;
-};
-
-void WhenFirstPolished(QWidget* widget, std::function<void()> work) {
-    if (widget->testAttribute(Qt::WA_WState_Polished)) {
-        work();
-        return;
-    }
-    new FirstPolishHook(widget, std::move(work));
-}
-
 }  // namespace
 
 void InstallFontSubstitutions() {
@@ -99,10 +64,8 @@ void UsePixelFonts(QWidget* root) {
 }
 
 void FitLabelsToText(QWidget* root) {
-    WhenFirstPolished(root, [root] {
-        for (QLabel* label : root->findChildren<QLabel*>())
-            label->adjustSize();
-    });
+    for (QLabel* label : root->findChildren<QLabel*>())
+        label->adjustSize();
 }
 
 void SetFontPoints(QWidget* widget, int points) {

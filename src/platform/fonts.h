@@ -16,8 +16,6 @@ int PixelHeight(int points);
 void UsePixelFonts(QWidget* root);
 
 // Sizes every label inside `root` to its text, as laid-out labels do; call after UsePixelFonts.
-// Done when `root` is first polished (shown, or sized to its contents), at once if it already
-// has been: a window that is never shown never loads the fonts of its labels.
 void FitLabelsToText(QWidget* root);
 
 // Sets the size of `widget`'s font to `points`, in pixels like UsePixelFonts.

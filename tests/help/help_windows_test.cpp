@@ -421,10 +421,8 @@ void HelpWindowsTest::everyControlHasAnAccessibleName() {
 }
 
 // A label sized to its text is as wide as the text's glyphs: a lost font or a fixed width in
-// the layout shows up here. Labels are sized when their window is first shown.
+// the layout shows up here.
 void HelpWindowsTest::labelsFitTheirText() {
-    ShowWindow(Form(6));
-    ShowWindow(Form(9));
     const auto* label = Form(6)->findChild<QLabel*>(u"Label12"_s);
     QVERIFY(label != nullptr);
     QCOMPARE(label->font().pixelSize(), vek::platform::PixelHeight(8));

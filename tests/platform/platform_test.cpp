@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
@@ -94,28 +93,6 @@ private slots:
         UsePixelFonts(&parent);
         QCOMPARE(parent.font().pixelSize(), 11);
         QCOMPARE(child->font().pixelSize(), 13);
-    }
-
-    // A hidden window's labels keep their laid-out size until it is first shown; one already
-    // shown has them fitted at once.
-    void labelsFitTheirTextWhenShown_data() {
-        QTest::addColumn<bool>("shownBefore");
-        QTest::newRow("hidden window") << false;
-        QTest::newRow("window already shown") << true;
-    }
-    void labelsFitTheirTextWhenShown() {
-        QFETCH(bool, shownBefore);
-        QWidget window;
-        window.resize(300, 100);
-        if (shownBefore) window.show();
-        auto* label = new QLabel(QStringLiteral("Tamaño de la población"), &window);
-        label->setGeometry(8, 8, 4, 4);
-        FitLabelsToText(&window);
-        if (!shownBefore) {
-            QCOMPARE(label->size(), QSize(4, 4));
-            ShowWindow(&window);
-        }
-        QCOMPARE(label->size(), label->sizeHint());
     }
 
     void windowKeepsItsPlaceWhenShownAgain() {
