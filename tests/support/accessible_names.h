@@ -1,0 +1,55 @@
+// What a screen reader is told: the accessible name of every control against its visible text.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QWidget>
+
+namespace vek::testing {
+
+inline QString AccessibleName(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The text a control shows; nothing for a decorative frame. Edit fields are named after their
+// labels, which only the window's own test knows.
+inline QString VisibleText(const QWidget* widget) {
+    if (widget->isWindow()) return widget->windowTitle();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
+    return {};
+}
+
+inline bool IsTextField(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+}
+
+// "Object: 'name' instead of 'text'" for every control of `window` (the window too) whose
+// accessible name is not the text it shows.
+inline QStringList AccessibleNameMismatches(QWidget* window) {
+    QList<QWidget*> controls = window->findChildren<QWidget*>();
+    controls.prepend(window);
+    QStringList mismatches;
+    for (QWidget* control : controls) {
+        if (IsTextField(control) ||
+            (control->parentWidget() != nullptr && IsTextField(control->parentWidget()))) {
+            continue;  // a text box's own viewport and scroll bars are Qt's
+        }
+        const QString name = AccessibleName(control);
+        if (name != VisibleText(control)) {
+            mismatches << QStringLiteral("%1: '%2' instead of '%3'")
+                              .arg(control->objectName(), name, VisibleText(control));
+        }
+    }
+    return mismatches;
+}
+
+}  // namespace vek::testing
