@@ -2,12 +2,14 @@
 
 #include "platform/error_report.h"
 #include "platform/fonts.h"
+#include "platform/translations.h"
 
 namespace vek::platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("vek"));
     InstallFontSubstitutions();
+    InstallQtSpanish(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

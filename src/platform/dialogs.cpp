@@ -28,6 +28,8 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     // An open dialog that accepts a missing name: the caller reports the failed read itself.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog, never a desktop's: its texts are the Spanish ones the program installs.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(QtNameFilters(request.filter).split(QStringLiteral(";;")));
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

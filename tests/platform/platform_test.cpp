@@ -1,10 +1,15 @@
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
+#include "platform/translations.h"
 #include "platform/windows.h"
 #include "scripted_dialogs.h"
 
@@ -19,12 +24,18 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("letter") << "Invalid floating point operation"
                                 << "Invalid floating point operation.";
-        QTest::newRow("digit") << "Error 5" << "Error 5.";
-        QTest::newRow("path") << "Cannot open file /tmp/a.vek" << "Cannot open file /tmp/a.vek.";
-        QTest::newRow("full stop kept") << "Done." << "Done.";
-        QTest::newRow("blank sorts before") << "Trailing " << "Trailing ";
-        QTest::newRow("closing bracket sorts before") << "(x)" << "(x)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("digit") << "Error 5"
+                               << "Error 5.";
+        QTest::newRow("path") << "Cannot open file /tmp/a.vek"
+                              << "Cannot open file /tmp/a.vek.";
+        QTest::newRow("full stop kept") << "Done."
+                                        << "Done.";
+        QTest::newRow("blank sorts before") << "Trailing "
+                                            << "Trailing ";
+        QTest::newRow("closing bracket sorts before") << "(x)"
+                                                      << "(x)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorTextEndsWithFullStop() {
         QFETCH(QString, message);
@@ -52,9 +63,11 @@ private slots:
         QTest::newRow("screen state") << "Archivos VKT (*.vkt)|*.vkt|Todos los archivos|*.*"
                                       << "Archivos VKT (*.vkt);;Todos los archivos (*.*)";
         QTest::newRow("report")
-            << "Archivos de VEK (*.vek)|*.vek|Archivos de texto (*.txt)|*.txt|Todos los archivos|*.*"
+            << "Archivos de VEK (*.vek)|*.vek|Archivos de texto (*.txt)|*.txt|Todos los "
+               "archivos|*.*"
             << "Archivos de VEK (*.vek);;Archivos de texto (*.txt);;Todos los archivos (*.*)";
-        QTest::newRow("pattern list") << "Texto|*.txt;*.vek" << "Texto (*.txt *.vek)";
+        QTest::newRow("pattern list") << "Texto|*.txt;*.vek"
+                                      << "Texto (*.txt *.vek)";
     }
     void nameFilters() {
         QFETCH(QString, pairs);
@@ -65,10 +78,14 @@ private slots:
     void defaultExtension_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("result");
-        QTest::newRow("typed without") << "/tmp/previo" << "/tmp/previo.vkt";
-        QTest::newRow("own extension kept") << "/tmp/previo.txt" << "/tmp/previo.txt";
-        QTest::newRow("dot in folder only") << "/tmp/a.b/previo" << "/tmp/a.b/previo.vkt";
-        QTest::newRow("spanish letters") << "/tmp/año muestra" << "/tmp/año muestra.vkt";
+        QTest::newRow("typed without") << "/tmp/previo"
+                                       << "/tmp/previo.vkt";
+        QTest::newRow("own extension kept") << "/tmp/previo.txt"
+                                            << "/tmp/previo.txt";
+        QTest::newRow("dot in folder only") << "/tmp/a.b/previo"
+                                            << "/tmp/a.b/previo.vkt";
+        QTest::newRow("spanish letters") << "/tmp/año muestra"
+                                         << "/tmp/año muestra.vkt";
     }
     void defaultExtension() {
         QFETCH(QString, path);
@@ -78,7 +95,8 @@ private slots:
 
     void pixelHeights() {
         const QList<QPair<int, int>> heights{{6, 8}, {8, 11}, {10, 13}, {12, 16}, {14, 19}};
-        for (const auto& [points, pixels] : heights) QCOMPARE(PixelHeight(points), pixels);
+        for (const auto& [points, pixels] : heights)
+            QCOMPARE(PixelHeight(points), pixels);
     }
 
     void pixelFontsReachChildren() {
@@ -105,6 +123,26 @@ private slots:
         window.hide();
         ShowWindow(&window);
         QCOMPARE(window.pos(), placed);
+    }
+
+    // Qt's own words, in a field's context menu, follow the program into Spanish.
+    void qtTextsAreSpanish() {
+        QLineEdit field;
+        const auto menuTexts = [&field] {
+            const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QStringList texts;
+            for (const QAction* action : menu->actions())
+                texts << action->text();
+            return texts;
+        };
+        const QStringList english = menuTexts();
+        QVERIFY(!InstallQtSpanish(*qApp, QTemporaryDir().path()));
+        QCOMPARE(menuTexts(), english);
+        QVERIFY(InstallQtSpanish(*qApp));
+        const QStringList texts = menuTexts();
+        QVERIFY2(texts.first().startsWith(QStringLiteral("&Deshacer")), qPrintable(texts.first()));
+        QVERIFY2(texts.filter(QStringLiteral("Paste")).isEmpty(), qPrintable(texts.join(u'|')));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Ver en:"));
     }
 
     void windowSetByNumber() {

@@ -1,11 +1,12 @@
 // The main of a window test: Spanish regional settings, whose comma the field texts use (never
-// the machine's), and the program's font substitutions, as the program itself starts.
+// the machine's), the program's font substitutions and Qt's Spanish, as the program starts.
 #pragma once
 
 #include <QApplication>
 #include <QTest>
 
 #include "platform/fonts.h"
+#include "platform/translations.h"
 
 namespace vek::testing {
 
@@ -14,6 +15,7 @@ int RunWindowTest(int argc, char** argv) {
     qputenv("LC_ALL", "es_ES.UTF-8");
     QApplication app(argc, argv);
     vek::platform::InstallFontSubstitutions();
+    vek::platform::InstallQtSpanish(app);
     Test test;
     return QTest::qExec(&test, argc, argv);
 }
