@@ -44,8 +44,7 @@ void CheckRecalculation(const vek::ModelState& restored, vek::Population populat
         return;
     }
     REQUIRE(state.DependentVariable == restored.DependentVariable);
-    for (const vek::Field field : {vek::Field::V, vek::Field::Z, vek::Field::E, vek::Field::n,
-                                   vek::Field::N, vek::Field::prob}) {
+    for (const vek::Field field : vek::kFields) {
         if (!IsDependent(restored.DependentVariable, field)) {
             REQUIRE(vek::QuantityOf(state, field) == vek::QuantityOf(restored, field));
         }
@@ -71,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(encoded.left(42) == bytes.left(42));
     REQUIRE(vek::DecodeScreenState(encoded) == record);
 
-    if (!vek::RestoreProblem(*record).isEmpty()) return 0;
+    if (vek::RestoreProblemOf(*record) != vek::RestoreProblem::None) return 0;
     vek::ModelState restored;
     vek::ApplyToModel(*record, restored);
     REQUIRE(vek::RecordOf(restored, vek::PopulationOf(*record)) == *record);

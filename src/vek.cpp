@@ -34,18 +34,20 @@ int main(int argc, char** argv) {
     // Built in as XPM: Qt reads that format itself, where a file would load every image plugin.
     QApplication::setWindowIcon(QIcon(QPixmap(vek_icon)));
 
-    auto* Form1 = Create<TForm1>(1, vek::ProgramState());
-    Create<TForm2>(2);
-    Create<TForm3>(3);
-    Create<TForm4>(4);
-    Create<TForm5>(5);
-    Create<TForm6>(6);
-    Create<TForm7>(7);
-    Create<TForm8>(8);
-    Create<TForm9>(9);
-    Create<TForm10>(10, *Form1);
-    Create<TForm11>(11);
-    Create<TForm12>(12);
+    // The screen's one state: the main window renders it, the file window saves and restores it.
+    vek::ScreenSession session;
+    auto* Form1 = Create<TForm1>(vek::platform::kMainWindow, session);
+    Create<TForm2>(vek::platform::kVarianceHelp);
+    Create<TForm3>(vek::platform::kDistanceHelp);
+    Create<TForm4>(vek::platform::kPrecisionErrorHelp);
+    Create<TForm5>(vek::platform::kSampleSizeHelp);
+    Create<TForm6>(vek::platform::kPopulationSizeHelp);
+    Create<TForm7>(vek::platform::kDependentVariableHelp);
+    Create<TForm8>(vek::platform::kSamplingHelp);
+    Create<TForm9>(vek::platform::kInformationWindow);
+    Create<TForm10>(vek::platform::kFileWindow, *Form1);
+    Create<TForm11>(vek::platform::kTextBoxWindow);
+    Create<TForm12>(vek::platform::kErrorProbabilityHelp);
 
     vek::platform::ShowWindow(Form1);
     const int status = app.exec();

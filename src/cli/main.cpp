@@ -1,24 +1,19 @@
 // vek-calc: the main screen's actions from the command line.
-#include <clocale>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
+#include "cli/actions.h"
 #include "cli/errors.h"
 #include "cli/output.h"
+#include "model/recalc.h"
+#include "platform/regional.h"
 
 namespace {
 
 constexpr int kSuccess = 0;
 constexpr int kFailedResult = 1;
 constexpr int kUsageError = 2;
-
-// The first character of the locale's decimal symbol, '.' when it gives none.
-char LocaleSeparator() {
-    std::setlocale(LC_NUMERIC, "");
-    const char* point = std::localeconv()->decimal_point;
-    return point != nullptr && point[0] != '\0' ? point[0] : '.';
-}
 
 int Fail(std::string_view message) {
     std::cerr << "vek-calc: " << message << "\n";
@@ -32,17 +27,20 @@ int Run(const std::vector<std::string_view>& arguments) {
         std::cout << HelpText();
         return kSuccess;
     }
-    Session session(invocation.separator ? *invocation.separator : LocaleSeparator());
+    // The window's own rule for the separator, so both programs read a number alike.
+    vek::ScreenSession session(invocation.separator ? *invocation.separator
+                                                    : vek::platform::SystemDecimalSeparator());
+    std::vector<std::string> warnings;
     for (const Action& action : invocation.actions)
-        session.Apply(action);
-    session.Calculate();
-    for (const std::string& warning : session.warnings())
+        Apply(session, action, warnings);
+    session.RecalculateDependent();
+    for (const std::string& warning : warnings)
         std::cerr << "vek-calc: " << warning << "\n";
     if (invocation.reportPath) WriteReport(session, *invocation.reportPath);
     if (invocation.reportPath != kStdoutPath) {
         std::cout << (invocation.json ? SummaryJson(session) : SummaryLines(session));
     }
-    return ResultFailed(session) ? kFailedResult : kSuccess;
+    return session.ResultFailed() ? kFailedResult : kSuccess;
 }
 
 }  // namespace

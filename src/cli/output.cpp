@@ -5,21 +5,24 @@
 #include <utility>
 #include <vector>
 
+#include "cli/arguments.h"
+
 namespace vek::cli {
 
 namespace {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
+// prob next to its partner Z, as on the screen.
 constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
                                               Field::E, Field::n, Field::N};
 
-std::string DependentSymbol(const Session& session) {
+std::string DependentSymbol(const ScreenSession& session) {
     const auto fields = DependentFields(session.state().DependentVariable);
     return fields.empty() ? std::string() : std::string(SymbolOf(fields.front()));
 }
 
-Entries SummaryOf(const Session& session) {
+Entries SummaryOf(const ScreenSession& session) {
     Entries entries;
     for (const Field field : kPrintOrder) {
         entries.emplace_back(SymbolOf(field), QuantityToText(QuantityOf(session.state(), field),
@@ -28,7 +31,7 @@ Entries SummaryOf(const Session& session) {
     entries.emplace_back("dependent", DependentSymbol(session));
     entries.emplace_back("population",
                          session.population() == Population::Finite ? "finite" : "infinite");
-    entries.emplace_back("result", ResultText(session));
+    entries.emplace_back("result", session.ResultText());
     return entries;
 }
 
@@ -51,14 +54,14 @@ std::string JsonString(const std::string& text) {
 
 }  // namespace
 
-std::string SummaryLines(const Session& session) {
+std::string SummaryLines(const ScreenSession& session) {
     std::string lines;
     for (const auto& [key, value] : SummaryOf(session))
         lines += key + " " + value + "\n";
     return lines;
 }
 
-std::string SummaryJson(const Session& session) {
+std::string SummaryJson(const ScreenSession& session) {
     std::string json = "{";
     for (const auto& [key, value] : SummaryOf(session)) {
         if (json.size() > 1) json += ",";

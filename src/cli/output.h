@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "cli/session.h"
+#include "session/screen_session.h"
 
 namespace vek::cli {
 
 // "V 0,25" … "N 10000", "dependent n", "population infinite", "result 1068", one a line.
-std::string SummaryLines(const Session& session);
+std::string SummaryLines(const ScreenSession& session);
 
 // The same as one JSON object on one line, every value a string.
-std::string SummaryJson(const Session& session);
+std::string SummaryJson(const ScreenSession& session);
 
 }  // namespace vek::cli

@@ -9,7 +9,6 @@ namespace vek {
 namespace {
 
 constexpr int kValueWidth = 15;
-constexpr qsizetype kMaxResultLength = 255;
 const QString kIndent = QStringLiteral("          ");
 
 enum class Title { V = 1, Z, E, n, N, prob };
@@ -52,11 +51,7 @@ QString FormulaLine(int index) {
 }
 
 bool IsDependent(const ReportInput& input, Field field) {
-    return input.state.DependentVariable == static_cast<std::uint8_t>(field);
-}
-
-QString FieldText(const ReportInput& input, Field field) {
-    return input.fieldTexts[static_cast<std::size_t>(field) - 1];
+    return input.state.DependentVariable == CodeOf(field);
 }
 
 QString DependentTitle(std::uint8_t code) {
@@ -109,22 +104,13 @@ QStringList ReportLines(const ReportInput& input) {
           << QString();
     const QString formula = FormulaLine(input.state.DependentVariable + (finite ? 5 : 0));
     if (!formula.isEmpty()) lines << formula;
-    lines << QString() << QStringLiteral("   * Resultado: ") + ResultText(input) << QString();
+    lines << QString()
+          << QStringLiteral("   * Resultado: ") + QString::fromStdString(input.resultText)
+          << QString();
     return lines;
 }
 
 }  // namespace
-
-QString ResultText(const ReportInput& input) {
-    const auto code = input.state.DependentVariable;
-    if (code < kFirstDependentCode || code > kLastDependentCode) return {};
-    const auto field = static_cast<Field>(code);
-    const QString text = field == Field::Z
-                             ? QStringLiteral("Z= ") + FieldText(input, Field::Z) +
-                                   QStringLiteral("; prob= ") + FieldText(input, Field::prob)
-                             : FieldText(input, field);
-    return text.left(kMaxResultLength);
-}
 
 QByteArray BuildReport(const ReportInput& input) {
     const QString crlf = QStringLiteral("\r\n");

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include "files/save_file.h"
+
 namespace vek {
 namespace {
 
@@ -18,16 +20,6 @@ Quantity QuantityAt(const QByteArray& bytes, qsizetype offset) {
 }
 
 }  // namespace
-
-ScreenStateRecord RecordOf(const ModelState& state, Population population) {
-    return {state.PopulationVariance,
-            state.StandardDistance,
-            state.PrecisionError,
-            state.SampleSize,
-            state.PopulationSize,
-            state.DependentVariable,
-            std::uint8_t{population == Population::Finite}};
-}
 
 QByteArray EncodeScreenState(const ScreenStateRecord& record) {
     QByteArray bytes(kScreenStateSize, '\0');
@@ -52,38 +44,9 @@ std::optional<ScreenStateRecord> DecodeScreenState(const QByteArray& bytes) {
                              static_cast<std::uint8_t>(bytes[kPopulationOffset])};
 }
 
-QString RestoreProblem(const ScreenStateRecord& record) {
-    if (record.DependentVariable < kFirstDependentCode ||
-        record.DependentVariable > kLastDependentCode) {
-        return QStringLiteral(
-                   "El código de la variable dependiente es %1; debe estar entre %2 y %3.")
-            .arg(record.DependentVariable)
-            .arg(kFirstDependentCode)
-            .arg(kLastDependentCode);
-    }
-    if (record.finite > 1) {
-        return QStringLiteral("El tipo de población es %1; debe ser 0 (infinita) o 1 (finita).")
-            .arg(record.finite);
-    }
-    if (record.finite == 0 && record.DependentVariable == static_cast<std::uint8_t>(Field::N)) {
-        return QStringLiteral(
-            "El tamaño de la población (N) no puede ser la variable dependiente de una población "
-            "infinita.");
-    }
-    return {};
-}
-
-void ApplyToModel(const ScreenStateRecord& record, ModelState& state) {
-    state.PopulationVariance = record.PopulationVariance;
-    state.StandardDistance = record.StandardDistance;
-    state.PrecisionError = record.PrecisionError;
-    state.SampleSize = record.SampleSize;
-    state.PopulationSize = record.PopulationSize;
-    state.DependentVariable = record.DependentVariable;
-}
-
-Population PopulationOf(const ScreenStateRecord& record) {
-    return record.finite == 1 ? Population::Finite : Population::Infinite;
+std::optional<ScreenStateRecord> ReadScreenState(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadBytes(path, kScreenStateSize);
+    return bytes ? DecodeScreenState(*bytes) : std::nullopt;
 }
 
 }  // namespace vek

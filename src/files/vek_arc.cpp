@@ -1,14 +1,11 @@
 #include "files/vek_arc.h"
 
-#include <QLineEdit>
 #include <QPushButton>
-#include <array>
 #include <stdexcept>
 
 #include "files/report.h"
 #include "files/save_file.h"
 #include "files/screen_state.h"
-#include "model/quantity.h"
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
@@ -16,16 +13,12 @@
 #include "screen/vek1.h"
 #include "ui_vek_arc.h"
 
-using vek::Field;
+using vek::RestoreProblem;
 using vek::platform::dialogs;
 using vek::platform::FileDialogRequest;
 using vek::platform::Guard;
 
 namespace {
-
-constexpr int kTextBoxWindow = 11;
-constexpr std::array kRecordFields = {Field::V, Field::Z, Field::E, Field::n, Field::N};
-constexpr std::array kAllFields = {Field::V, Field::Z, Field::E, Field::n, Field::N, Field::prob};
 
 const QString kScreenStateFilter =
     QStringLiteral("Archivos VKT (*.vkt)|*.vkt|Todos los archivos|*.*");
@@ -61,6 +54,27 @@ QString ReadErrorText(const QString& path) {
     return QStringLiteral("No he podido leer «") + path + QStringLiteral("» ");
 }
 
+// Why a file that was read cannot be restored, for the person who chose it.
+QString ProblemText(RestoreProblem problem, const vek::ScreenStateRecord& record) {
+    switch (problem) {
+        case RestoreProblem::DependentCodeOutOfRange:
+            return QStringLiteral(
+                       "El código de la variable dependiente es %1; debe estar entre 1 y 5.")
+                .arg(record.DependentVariable);
+        case RestoreProblem::PopulationByteInvalid:
+            return QStringLiteral("El tipo de población es %1; debe ser 0 (infinita) o 1 (finita).")
+                .arg(record.finite);
+        case RestoreProblem::NDependentButInfinite:
+            return QStringLiteral(
+                "El tamaño de la población (N) no puede ser la variable dependiente de una "
+                "población infinita.");
+        case RestoreProblem::None:
+        case RestoreProblem::Unreadable:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 namespace vek {
@@ -73,7 +87,7 @@ QString& ReportFileName() {
 }  // namespace vek
 
 TForm10::TForm10(TForm1& mainWindow, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TForm10), mainWindow_(mainWindow) {
+    : QWidget(parent), ui(std::make_unique<Ui::TForm10>()), mainWindow_(mainWindow) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
     vek::platform::FitLabelsToText(this);
@@ -83,15 +97,12 @@ TForm10::TForm10(TForm1& mainWindow, QWidget* parent)
     connect(ui->Button3, &QPushButton::clicked, this, Guard([this] { Button3Click(); }));
 }
 
-TForm10::~TForm10() {
-    delete ui;
-}
+TForm10::~TForm10() = default;
 
 void TForm10::Button1Click() {
     if (const auto path = dialogs().saveFileName(this, SaveScreenRequest())) {
-        const vek::ScreenStateRecord record =
-            vek::RecordOf(mainWindow_.model(), mainWindow_.population());
-        if (vek::SaveBytes(*path, vek::EncodeScreenState(record)) != vek::SaveResult::Saved) {
+        const QByteArray record = vek::EncodeScreenState(mainWindow_.session().Record());
+        if (vek::SaveBytes(*path, record) != vek::SaveResult::Saved) {
             ShowFileError(this, WriteErrorText(*path));
         }
     }
@@ -106,39 +117,23 @@ void TForm10::Button2Click() {
 // A record is applied whole or not at all: a short file or one the save never writes leaves
 // the screen as it was.
 void TForm10::Restore(const QString& path) {
-    const auto bytes = vek::ReadBytes(path, vek::kScreenStateSize);
-    const auto record = bytes ? vek::DecodeScreenState(*bytes) : std::nullopt;
+    const auto record = vek::ReadScreenState(path);
     if (!record) {
         ShowFileError(this, ReadErrorText(path));
         return;
     }
-    if (const QString problem = vek::RestoreProblem(*record); !problem.isEmpty()) {
-        ShowFileError(this, ReadErrorText(path) + QStringLiteral("\n\n") + problem);
-        return;
+    if (const RestoreProblem problem = mainWindow_.Restore(*record);
+        problem != RestoreProblem::None) {
+        ShowFileError(this,
+                      ReadErrorText(path) + QStringLiteral("\n\n") + ProblemText(problem, *record));
     }
-    ApplyRecord(*record);
-}
-
-// The options are chosen before the population type is set, so that an infinite population
-// restored over a screen with N dependent keeps the file's dependent variable.
-void TForm10::ApplyRecord(const vek::ScreenStateRecord& record) {
-    vek::ModelState& state = mainWindow_.model();
-    vek::ApplyToModel(record, state);
-    mainWindow_.ChooseDependentOption(record.DependentVariable);
-    mainWindow_.ChoosePopulationOption(vek::PopulationOf(record));
-    for (const Field field : kRecordFields) {
-        mainWindow_.field(field)->setText(QString::fromStdString(
-            vek::QuantityToText(vek::QuantityOf(state, field), mainWindow_.decimalSeparator())));
-    }
-    mainWindow_.SetPopulationType(vek::PopulationOf(record) == vek::Population::Finite ? 2 : 1);
-    mainWindow_.ApplyDependentVariable();
-    mainWindow_.RecalculateDependent();
 }
 
 void TForm10::Button3Click() {
     if (const auto path = dialogs().saveFileName(this, ReportRequest())) {
         vek::ReportFileName() = *path;
-        switch (vek::SaveBytes(*path, Report())) {
+        // Taken after the dialog, so the interaction time counts the time spent choosing a name.
+        switch (vek::SaveBytes(*path, vek::BuildReport(mainWindow_.session().Report()))) {
             case vek::SaveResult::Saved:
                 break;
             case vek::SaveResult::CannotCreate:
@@ -149,16 +144,6 @@ void TForm10::Button3Click() {
         }
     }
     close();
-    if (QWidget* textBox = vek::platform::Window(kTextBoxWindow))
+    if (QWidget* textBox = vek::platform::Window(vek::platform::kTextBoxWindow))
         vek::platform::ShowWindow(textBox);
-}
-
-// Taken after the dialog, so the interaction time counts the time spent choosing the name.
-QByteArray TForm10::Report() const {
-    std::array<QString, 6> fieldTexts;
-    for (std::size_t i = 0; i < kAllFields.size(); ++i) {
-        fieldTexts[i] = mainWindow_.field(kAllFields[i])->text();
-    }
-    return vek::BuildReport({mainWindow_.model(), mainWindow_.population(), fieldTexts,
-                             mainWindow_.secondsSinceStart(), mainWindow_.decimalSeparator()});
 }

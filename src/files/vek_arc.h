@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class TForm1;
 
@@ -11,8 +12,6 @@ class TForm10;
 }
 
 namespace vek {
-
-struct ScreenStateRecord;
 
 // The full path of the report file chosen last in this run; empty until the first one. The text
 // box window shows and saves the file of that name.
@@ -35,9 +34,7 @@ private:
     void Button3Click();  // "Generar": the text report, then the text box window
 
     void Restore(const QString& path);
-    void ApplyRecord(const vek::ScreenStateRecord& record);
-    QByteArray Report() const;
 
-    Ui::TForm10* ui;
+    std::unique_ptr<Ui::TForm10> ui;
     TForm1& mainWindow_;
 };

@@ -31,7 +31,7 @@ bool IsProgramWindow(const QObject* object) {
 
 }  // namespace
 
-TForm11::TForm11(QWidget* parent) : QWidget(parent), ui(new Ui::TForm11) {
+TForm11::TForm11(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm11>()) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
     vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::None);
@@ -42,9 +42,7 @@ TForm11::TForm11(QWidget* parent) : QWidget(parent), ui(new Ui::TForm11) {
     qApp->installEventFilter(this);
 }
 
-TForm11::~TForm11() {
-    delete ui;
-}
+TForm11::~TForm11() = default;
 
 QString TForm11::BoxText() const {
     QString text = ui->Cuadro->document()->toRawText();

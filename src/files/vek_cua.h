@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class TForm11;
@@ -34,7 +35,7 @@ private:
     void ShowClean();
     void NoteActivation(QObject* window);
 
-    Ui::TForm11* ui;
+    std::unique_ptr<Ui::TForm11> ui;
     // The program's window active before this one, or nullptr after the user came back from
     // another program.
     QObject* previouslyActive_ = nullptr;

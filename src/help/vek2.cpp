@@ -17,46 +17,26 @@ void ShowForm(int number) {
 
 // Button7 only pictures the main window's "Leer / Escribir" button next to the sentence that
 // names it; pressing it does nothing.
-TForm9::TForm9(QWidget* parent) : QWidget(parent), ui(new Ui::TForm9) {
+TForm9::TForm9(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
     vek::platform::FitLabelsToText(this);
     vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::CloseOnly);
 
-    const std::pair<QPushButton*, void (TForm9::*)()> bindings[] = {
-        {ui->Button1, &TForm9::Button1Click}, {ui->Button2, &TForm9::Button2Click},
-        {ui->Button3, &TForm9::Button3Click}, {ui->Button4, &TForm9::Button4Click},
-        {ui->Button5, &TForm9::Button5Click}, {ui->Button6, &TForm9::Button6Click},
-        {ui->Button8, &TForm9::Button8Click},
+    // Button1Click … Button8Click: each index button shows its concept's window.
+    const std::pair<QPushButton*, int> windows[] = {
+        {ui->Button1, vek::platform::kVarianceHelp},
+        {ui->Button2, vek::platform::kDistanceHelp},
+        {ui->Button3, vek::platform::kPrecisionErrorHelp},
+        {ui->Button4, vek::platform::kSampleSizeHelp},
+        {ui->Button5, vek::platform::kPopulationSizeHelp},
+        {ui->Button6, vek::platform::kDependentVariableHelp},
+        {ui->Button8, vek::platform::kErrorProbabilityHelp},
     };
-    for (const auto& [button, handler] : bindings) {
+    for (const auto& [button, number] : windows) {
         connect(button, &QPushButton::clicked, this,
-                vek::platform::Guard([this, handler] { (this->*handler)(); }));
+                vek::platform::Guard([number = number] { ShowForm(number); }));
     }
 }
 
-TForm9::~TForm9() {
-    delete ui;
-}
-
-void TForm9::Button1Click() {
-    ShowForm(2);
-}
-void TForm9::Button2Click() {
-    ShowForm(3);
-}
-void TForm9::Button3Click() {
-    ShowForm(4);
-}
-void TForm9::Button4Click() {
-    ShowForm(5);
-}
-void TForm9::Button5Click() {
-    ShowForm(6);
-}
-void TForm9::Button6Click() {
-    ShowForm(7);
-}
-void TForm9::Button8Click() {
-    ShowForm(12);
-}
+TForm9::~TForm9() = default;

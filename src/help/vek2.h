@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class TForm9;
@@ -16,13 +17,5 @@ public:
     ~TForm9() override;
 
 private:
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button8Click();
-
-    Ui::TForm9* ui;
+    std::unique_ptr<Ui::TForm9> ui;
 };

@@ -2,11 +2,9 @@
 
 #include "ui_vek_ep.h"
 
-TForm4::TForm4(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm4) {
+TForm4::TForm4(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm4>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm4::~TForm4() {
-    delete ui;
-}
+TForm4::~TForm4() = default;

@@ -1,6 +1,8 @@
 // Concept help window: precision error E.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm4() override;
 
 private:
-    Ui::TForm4* ui;
+    std::unique_ptr<Ui::TForm4> ui;
 };

@@ -2,11 +2,9 @@
 
 #include "ui_vek_n.h"
 
-TForm5::TForm5(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm5) {
+TForm5::TForm5(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm5>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm5::~TForm5() {
-    delete ui;
-}
+TForm5::~TForm5() = default;

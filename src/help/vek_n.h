@@ -1,6 +1,8 @@
 // Concept help window: sample size n.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm5() override;
 
 private:
-    Ui::TForm5* ui;
+    std::unique_ptr<Ui::TForm5> ui;
 };

@@ -2,11 +2,9 @@
 
 #include "ui_vek_pob.h"
 
-TForm6::TForm6(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm6) {
+TForm6::TForm6(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm6>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm6::~TForm6() {
-    delete ui;
-}
+TForm6::~TForm6() = default;

@@ -1,6 +1,8 @@
 // Concept help window: population size N.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm6() override;
 
 private:
-    Ui::TForm6* ui;
+    std::unique_ptr<Ui::TForm6> ui;
 };

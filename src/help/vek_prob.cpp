@@ -2,11 +2,9 @@
 
 #include "ui_vek_prob.h"
 
-TForm12::TForm12(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm12) {
+TForm12::TForm12(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm12>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm12::~TForm12() {
-    delete ui;
-}
+TForm12::~TForm12() = default;

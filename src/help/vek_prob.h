@@ -1,6 +1,8 @@
 // Concept help window: error probability prob.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm12() override;
 
 private:
-    Ui::TForm12* ui;
+    std::unique_ptr<Ui::TForm12> ui;
 };

@@ -2,11 +2,9 @@
 
 #include "ui_vek_v.h"
 
-TForm2::TForm2(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm2) {
+TForm2::TForm2(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm2>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm2::~TForm2() {
-    delete ui;
-}
+TForm2::~TForm2() = default;

@@ -1,6 +1,8 @@
 // Concept help window: population variance V.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm2() override;
 
 private:
-    Ui::TForm2* ui;
+    std::unique_ptr<Ui::TForm2> ui;
 };

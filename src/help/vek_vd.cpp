@@ -2,11 +2,9 @@
 
 #include "ui_vek_vd.h"
 
-TForm7::TForm7(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm7) {
+TForm7::TForm7(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm7>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm7::~TForm7() {
-    delete ui;
-}
+TForm7::~TForm7() = default;

@@ -1,6 +1,8 @@
 // Concept help window: the dependent variable, with a picture of its field showing an error.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm7() override;
 
 private:
-    Ui::TForm7* ui;
+    std::unique_ptr<Ui::TForm7> ui;
 };

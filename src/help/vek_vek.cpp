@@ -2,11 +2,9 @@
 
 #include "ui_vek_vek.h"
 
-TForm8::TForm8(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm8) {
+TForm8::TForm8(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm8>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm8::~TForm8() {
-    delete ui;
-}
+TForm8::~TForm8() = default;

@@ -1,6 +1,8 @@
 // Concept help window: simple random sampling.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm8() override;
 
 private:
-    Ui::TForm8* ui;
+    std::unique_ptr<Ui::TForm8> ui;
 };

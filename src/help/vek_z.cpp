@@ -2,11 +2,9 @@
 
 #include "ui_vek_z.h"
 
-TForm3::TForm3(QWidget* parent) : ConceptWindow(parent), ui(new Ui::TForm3) {
+TForm3::TForm3(QWidget* parent) : ConceptWindow(parent), ui(std::make_unique<Ui::TForm3>()) {
     ui->setupUi(this);
     UseConceptLook();
 }
 
-TForm3::~TForm3() {
-    delete ui;
-}
+TForm3::~TForm3() = default;

@@ -1,6 +1,8 @@
 // Concept help window: standardized distance Z.
 #pragma once
 
+#include <memory>
+
 #include "help/concept_window.h"
 
 namespace Ui {
@@ -15,5 +17,5 @@ public:
     ~TForm3() override;
 
 private:
-    Ui::TForm3* ui;
+    std::unique_ptr<Ui::TForm3> ui;
 };

@@ -34,11 +34,6 @@ auto& QuantityIn(State& state, Field field) {
 
 }  // namespace
 
-ModelState& ProgramState() {
-    static ModelState state;
-    return state;
-}
-
 Quantity& QuantityOf(ModelState& state, Field field) {
     return QuantityIn(state, field);
 }
@@ -64,18 +59,25 @@ std::span<const Field> DependentFields(std::uint8_t code) {
     }
 }
 
-bool FieldIsEditable(const ModelState& state, Population population, Field field) {
-    if (field == Field::N && population == Population::Infinite) return false;
+bool CanBeDependent(std::uint8_t code, Population population) {
+    if (code < kFirstDependentCode || code > kLastDependentCode) return false;
+    return code != CodeOf(Field::N) || population == Population::Finite;
+}
+
+Editability EditabilityOf(const ModelState& state, Population population, Field field) {
     for (const Field dependent : DependentFields(state.DependentVariable)) {
-        if (dependent == field) return false;
+        if (dependent == field) return Editability::Dependent;
     }
-    return true;
+    if (field == Field::N && population == Population::Infinite) {
+        return Editability::InfinitePopulation;
+    }
+    return Editability::Editable;
 }
 
 void SwitchPopulation(ModelState& state, Population population) {
-    if (population == Population::Infinite &&
-        state.DependentVariable == static_cast<std::uint8_t>(Field::N)) {
-        state.DependentVariable = static_cast<std::uint8_t>(Field::n);
+    if (state.DependentVariable == CodeOf(Field::N) &&
+        !CanBeDependent(state.DependentVariable, population)) {
+        state.DependentVariable = CodeOf(Field::n);
     }
 }
 

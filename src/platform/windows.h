@@ -8,6 +8,22 @@ namespace vek::platform {
 
 inline constexpr int kWindowCount = 12;
 
+// The numbers of Form1 … Form12.
+enum WindowNumber : int {
+    kMainWindow = 1,
+    kVarianceHelp = 2,
+    kDistanceHelp = 3,
+    kPrecisionErrorHelp = 4,
+    kSampleSizeHelp = 5,
+    kPopulationSizeHelp = 6,
+    kDependentVariableHelp = 7,
+    kSamplingHelp = 8,
+    kInformationWindow = 9,
+    kFileWindow = 10,
+    kTextBoxWindow = 11,
+    kErrorProbabilityHelp = 12,
+};
+
 // Form1 … Form12: one reference per window, set once when the window is created.
 void RegisterWindow(int number, QWidget* window);
 // The window of that number, or nullptr (not created, or a number outside 1 … 12).

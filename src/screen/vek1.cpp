@@ -1,17 +1,16 @@
 #include "screen/vek1.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QTime>
 #include <QTimer>
 #include <array>
-#include <iterator>
 
 #include "model/clock.h"
-#include "model/fields.h"
-#include "model/recalc.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
 #include "platform/regional.h"
@@ -20,12 +19,10 @@
 
 using vek::Field;
 using vek::Population;
-using vek::platform::Guard;
 using vek::platform::Guarded;
 
 namespace {
 
-constexpr std::array kAllFields = {Field::V, Field::Z, Field::E, Field::n, Field::N, Field::prob};
 // Every field but N, whose look follows the population type.
 constexpr std::array kFieldsButN = {Field::V, Field::Z, Field::E, Field::n, Field::prob};
 
@@ -37,9 +34,8 @@ const QColor kBlack(0, 0, 0);
 constexpr int kIndependentPoints = 8;
 constexpr int kDependentPoints = 10;
 constexpr int kClockIntervalMs = 1000;
-constexpr int kFirstHelpWindow = 2;
-constexpr int kLastHelpWindow = 10;
-constexpr int kProbabilityHelpWindow = 12;
+constexpr unsigned kInfiniteKind = 1;
+constexpr unsigned kFiniteKind = 2;
 
 // An edit field is as high as its font needs: 21 px at 8 pt, 24 px at 10 pt.
 int FieldHeight(int points) {
@@ -65,26 +61,35 @@ bool IsLeftClickInside(const QWidget* widget, const QEvent* event) {
            widget->rect().contains(mouse->position().toPoint());
 }
 
+void OpenWindow(int number) {
+    if (QWidget* window = vek::platform::Window(number)) vek::platform::ShowWindow(window);
+}
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 }  // namespace
 
-TForm1::TForm1(vek::ModelState& state, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TForm1), state_(state) {
+TForm1::TForm1(vek::ScreenSession& session, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), session_(session) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
     vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::None);
+    for (const Field f : vek::kFields)
+        ShowText(f);
+    ui->RadioButton4->setText(Shown(session_.zOptionCaption()));
     Timer1 = new QTimer(this);
     Timer1->setInterval(kClockIntervalMs);
     ConnectHandlers();
     FormCreate();
 }
 
-TForm1::~TForm1() {
-    delete ui;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    StartTime.start();
-    separator_ = vek::platform::SystemDecimalSeparator();
+    session_.StartInteraction();
+    session_.SetSeparator(vek::platform::SystemDecimalSeparator());
     Timer1->start();
 }
 
@@ -92,36 +97,47 @@ Population TForm1::population() const {
     return ui->RadioButton2->isChecked() ? Population::Finite : Population::Infinite;
 }
 
-std::int64_t TForm1::secondsSinceStart() const {
-    return StartTime.elapsed() / 1000;
-}
-
 QLineEdit* TForm1::field(Field field) const {
-    switch (field) {
-        case Field::V:
-            return ui->Edit1;
-        case Field::Z:
-            return ui->Edit2;
-        case Field::E:
-            return ui->Edit3;
-        case Field::n:
-            return ui->Edit4;
-        case Field::N:
-            return ui->Edit5;
-        case Field::prob:
-            break;
+    const std::array fields = {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6};
+    return fields[vek::CodeOf(field) - 1U];
+}
+
+// ---- Rendering the session ----------------------------------------------------------------
+
+template <class Operation>
+void TForm1::Apply(Operation operation) {
+    const auto render = qScopeGuard([this] { Render(session_.TakeChanges()); });
+    operation();
+}
+
+void TForm1::Render(const vek::ScreenChanges& changes) {
+    if (changes.population || changes.dependent) ChooseOptions();
+    if (changes.population) {
+        SetPopulationType(session_.population() == Population::Finite ? kFiniteKind
+                                                                      : kInfiniteKind);
     }
-    return ui->Edit6;
+    if (changes.dependent) ApplyDependentVariable();
+    for (const Field f : vek::kFields) {
+        if (changes.texts[f]) ShowText(f);
+    }
+    if (changes.zCaption) ui->RadioButton4->setText(Shown(session_.zOptionCaption()));
 }
 
-QRadioButton* TForm1::DependentOption(std::uint8_t code) const {
-    const std::array options = {ui->RadioButton3, ui->RadioButton4, ui->RadioButton5,
-                                ui->RadioButton6, ui->RadioButton7};
-    if (code < vek::kFirstDependentCode || code > vek::kLastDependentCode) return nullptr;
-    return options[code - vek::kFirstDependentCode];
+void TForm1::ShowText(Field f) {
+    field(f)->setText(Shown(session_.text(f)));
 }
 
-// ---- Variable switching -------------------------------------------------------------------
+// As a restore chooses them: the options' handlers do not run.
+void TForm1::ChooseOptions() {
+    const QSignalBlocker quietPopulation(populationOptions_);
+    const QSignalBlocker quietDependent(dependentOptions_);
+    populationOptions_
+        ->button(session_.population() == Population::Finite ? kFiniteKind : kInfiniteKind)
+        ->setChecked(true);
+    if (QAbstractButton* option = dependentOptions_->button(session_.state().DependentVariable)) {
+        option->setChecked(true);
+    }
+}
 
 void TForm1::SetFieldPoints(Field which, int points) {
     QLineEdit* edit = field(which);
@@ -134,12 +150,12 @@ void TForm1::ApplyDependentVariable() {
     for (Field f : kFieldsButN)
         field(f)->setEnabled(true);
     if (finite) ui->Edit5->setEnabled(true);
-    for (Field f : kAllFields)
+    for (Field f : vek::kFields)
         SetFieldPoints(f, kIndependentPoints);
     for (Field f : kFieldsButN)
         SetColour(field(f), QPalette::Base, kWhite);
     if (finite) SetColour(ui->Edit5, QPalette::Base, kWhite);
-    for (Field f : vek::DependentFields(state_.DependentVariable)) {
+    for (Field f : vek::DependentFields(session_.state().DependentVariable)) {
         field(f)->setEnabled(false);
         SetFieldPoints(f, kDependentPoints);
         SetColour(field(f), QPalette::Base, kYellow);
@@ -147,156 +163,37 @@ void TForm1::ApplyDependentVariable() {
 }
 
 void TForm1::SetPopulationType(unsigned kind) {
-    if (kind == 1) {
-        SetColour(ui->Edit5, QPalette::Base, kSilver);
-        SetColour(ui->Edit5, QPalette::Text, kSilver);
-        ui->Edit5->setEnabled(false);
-        ui->RadioButton7->setEnabled(false);
-        if (ui->RadioButton7->isChecked()) {
-            ChooseDependentOption(static_cast<std::uint8_t>(Field::n));
-            vek::SwitchPopulation(state_, Population::Infinite);
-            ApplyDependentVariable();
-        }
-    } else if (kind == 2) {
-        SetColour(ui->Edit5, QPalette::Base, kWhite);
-        SetColour(ui->Edit5, QPalette::Text, kBlack);
-        ui->Edit5->setEnabled(true);
-        ui->RadioButton7->setEnabled(true);
-    }
+    const bool finite = kind == kFiniteKind;
+    SetColour(ui->Edit5, QPalette::Base, finite ? kWhite : kSilver);
+    SetColour(ui->Edit5, QPalette::Text, finite ? kBlack : kSilver);
+    ui->Edit5->setEnabled(finite);
+    ui->RadioButton7->setEnabled(session_.CanChooseDependent(vek::CodeOf(Field::N)));
 }
 
 void TForm1::OpenHelpWindow(unsigned index) {
-    if (index < kFirstHelpWindow || index > kLastHelpWindow) return;
-    if (QWidget* window = vek::platform::Window(static_cast<int>(index))) {
-        vek::platform::ShowWindow(window);
+    if (index >= vek::platform::kVarianceHelp && index <= vek::platform::kFileWindow) {
+        OpenWindow(static_cast<int>(index));
     }
 }
 
 void TForm1::RecalculateDependent() {
-    WriteFieldTexts(vek::RecalculateDependent(state_, population(), separator_));
+    Apply([this] { session_.RecalculateDependent(); });
 }
 
-void TForm1::WriteFieldTexts(const std::vector<vek::FieldText>& texts) {
-    for (const auto& [which, text] : texts)
-        field(which)->setText(QString::fromStdString(text));
-}
-
-void TForm1::ChooseDependentOption(std::uint8_t code) {
-    if (QRadioButton* option = DependentOption(code)) {
-        const QSignalBlocker quiet(option);
-        option->setChecked(true);
-    }
-}
-
-void TForm1::ChoosePopulationOption(Population population) {
-    QRadioButton* option = population == Population::Finite ? ui->RadioButton2 : ui->RadioButton1;
-    const QSignalBlocker quiet(option);
-    option->setChecked(true);
+vek::RestoreProblem TForm1::Restore(const vek::ScreenStateRecord& record) {
+    vek::RestoreProblem problem = vek::RestoreProblem::None;
+    Apply([&] { problem = session_.Restore(record); });
+    return problem;
 }
 
 // ---- Handlers -----------------------------------------------------------------------------
 
-void TForm1::Label1Click() {
-    OpenHelpWindow(2);
-}
-void TForm1::Label2Click() {
-    OpenHelpWindow(3);
-}
-void TForm1::Label3Click() {
-    OpenHelpWindow(4);
-}
-void TForm1::Label4Click() {
-    OpenHelpWindow(5);
-}
-void TForm1::GroupBox1Click() {
-    OpenHelpWindow(6);
-}
-void TForm1::GroupBox2Click() {
-    OpenHelpWindow(7);
-}
-void TForm1::StaticText1Click() {
-    OpenHelpWindow(8);
-}
-void TForm1::Button2Click() {
-    OpenHelpWindow(9);
-}
-void TForm1::Button3Click() {
-    OpenHelpWindow(10);
-}
-
-void TForm1::Label5Click() {
-    if (QWidget* window = vek::platform::Window(kProbabilityHelpWindow)) {
-        vek::platform::ShowWindow(window);
-    }
-}
-
 void TForm1::Button1Click() {
     RecalculateDependent();
 }
+
 void TForm1::Button4Click() {
     close();
-}
-
-void TForm1::RadioButton1Click() {
-    SetPopulationType(1);
-    RecalculateDependent();
-}
-
-void TForm1::RadioButton2Click() {
-    SetPopulationType(2);
-    RecalculateDependent();
-}
-
-void TForm1::ChooseDependent(std::uint8_t code) {
-    state_.DependentVariable = code;
-    ApplyDependentVariable();
-}
-
-void TForm1::RadioButton3Click() {
-    ChooseDependent(1);
-}
-void TForm1::RadioButton4Click() {
-    ChooseDependent(2);
-}
-void TForm1::RadioButton5Click() {
-    ChooseDependent(3);
-}
-void TForm1::RadioButton6Click() {
-    ChooseDependent(4);
-}
-void TForm1::RadioButton7Click() {
-    ChooseDependent(5);
-}
-
-void TForm1::LeaveField(Field which) {
-    const std::string text = field(which)->text().toStdString();
-    WriteFieldTexts(vek::LeaveField(state_, which, text, population(), separator_).texts);
-}
-
-void TForm1::Edit1Exit() {
-    LeaveField(Field::V);
-}
-void TForm1::Edit2Exit() {
-    LeaveField(Field::Z);
-}
-void TForm1::Edit3Exit() {
-    LeaveField(Field::E);
-}
-void TForm1::Edit4Exit() {
-    LeaveField(Field::n);
-}
-void TForm1::Edit5Exit() {
-    LeaveField(Field::N);
-}
-void TForm1::Edit6Exit() {
-    LeaveField(Field::prob);
-}
-
-void TForm1::Edit2Enter() {
-    ui->RadioButton4->setText(QStringLiteral("   Z"));
-}
-void TForm1::Edit6Enter() {
-    ui->RadioButton4->setText(QStringLiteral("   prob."));
 }
 
 void TForm1::Timer1Timer() {
@@ -320,61 +217,62 @@ void TForm1::ShowStatusFor(QWidget* control) {
 
 // ---- Wiring -------------------------------------------------------------------------------
 
-void TForm1::Bind(QHash<QObject*, Handler>& table, QWidget* control, Handler handler) {
-    table.insert(control, handler);
+void TForm1::Watch(QWidget* control) {
     control->installEventFilter(this);
 }
 
-void TForm1::Run(Handler handler) {
-    Guarded([this, handler] { (this->*handler)(); });
-}
-
 void TForm1::ConnectHandlers() {
-    const std::pair<QPushButton*, Handler> buttons[] = {
-        {ui->Button1, &TForm1::Button1Click},
-        {ui->Button2, &TForm1::Button2Click},
-        {ui->Button3, &TForm1::Button3Click},
-        {ui->Button4, &TForm1::Button4Click},
-    };
-    for (const auto& [button, handler] : buttons) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
-    }
-    // An option's handler runs only when the user chooses it; ChooseDependentOption and
-    // ChoosePopulationOption choose with the option's signals blocked.
-    const std::pair<QRadioButton*, Handler> options[] = {
-        {ui->RadioButton1, &TForm1::RadioButton1Click},
-        {ui->RadioButton2, &TForm1::RadioButton2Click},
-        {ui->RadioButton3, &TForm1::RadioButton3Click},
-        {ui->RadioButton4, &TForm1::RadioButton4Click},
-        {ui->RadioButton5, &TForm1::RadioButton5Click},
-        {ui->RadioButton6, &TForm1::RadioButton6Click},
-        {ui->RadioButton7, &TForm1::RadioButton7Click},
-    };
-    for (const auto& [option, handler] : options) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool chosen) {
-            if (chosen) Run(handler);
+    connect(ui->Button1, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button1Click(); }); });
+    connect(ui->Button4, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button4Click(); }); });
+    connect(ui->Button2, &QPushButton::clicked, this,
+            [this] { OpenHelpWindow(vek::platform::kInformationWindow); });
+    connect(ui->Button3, &QPushButton::clicked, this,
+            [this] { OpenHelpWindow(vek::platform::kFileWindow); });
+
+    // An option's handler runs only when the user chooses it (RadioButton1Click …
+    // RadioButton7Click); ChooseOptions chooses with the groups' signals blocked.
+    populationOptions_ = new QButtonGroup(this);
+    populationOptions_->addButton(ui->RadioButton1, kInfiniteKind);
+    populationOptions_->addButton(ui->RadioButton2, kFiniteKind);
+    connect(populationOptions_, &QButtonGroup::idToggled, this, [this](int kind, bool chosen) {
+        if (!chosen) return;
+        const Population population =
+            kind == kFiniteKind ? Population::Finite : Population::Infinite;
+        Guarded([&] { Apply([&] { session_.ChoosePopulation(population); }); });
+    });
+    dependentOptions_ = new QButtonGroup(this);
+    const std::array options = {ui->RadioButton3, ui->RadioButton4, ui->RadioButton5,
+                                ui->RadioButton6, ui->RadioButton7};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        dependentOptions_->addButton(options[i], vek::kFirstDependentCode + static_cast<int>(i));
+    connect(dependentOptions_, &QButtonGroup::idToggled, this, [this](int code, bool chosen) {
+        if (!chosen) return;
+        Guarded([&] {
+            Apply([&] { session_.ChooseDependentVariable(static_cast<std::uint8_t>(code)); });
         });
-    }
+    });
+
     // Labels, frames and the title cannot take the focus: they open their window on release.
-    Bind(clicks_, ui->Label1, &TForm1::Label1Click);
-    Bind(clicks_, ui->Label2, &TForm1::Label2Click);
-    Bind(clicks_, ui->Label3, &TForm1::Label3Click);
-    Bind(clicks_, ui->Label4, &TForm1::Label4Click);
-    Bind(clicks_, ui->Label5, &TForm1::Label5Click);
-    Bind(clicks_, ui->GroupBox1, &TForm1::GroupBox1Click);
-    Bind(clicks_, ui->GroupBox2, &TForm1::GroupBox2Click);
-    Bind(clicks_, ui->StaticText1, &TForm1::StaticText1Click);
+    helpWindows_ = {
+        {ui->Label1, vek::platform::kVarianceHelp},
+        {ui->Label2, vek::platform::kDistanceHelp},
+        {ui->Label3, vek::platform::kPrecisionErrorHelp},
+        {ui->Label4, vek::platform::kSampleSizeHelp},
+        {ui->Label5, vek::platform::kErrorProbabilityHelp},
+        {ui->GroupBox1, vek::platform::kPopulationSizeHelp},
+        {ui->GroupBox2, vek::platform::kDependentVariableHelp},
+        {ui->StaticText1, vek::platform::kSamplingHelp},
+    };
+    for (const Field f : vek::kFields)
+        fields_.insert(field(f), f);
+    for (QObject* control : helpWindows_.keys())
+        Watch(static_cast<QWidget*>(control));
+    for (QObject* control : fields_.keys())
+        Watch(static_cast<QWidget*>(control));
 
-    Bind(exits_, ui->Edit1, &TForm1::Edit1Exit);
-    Bind(exits_, ui->Edit2, &TForm1::Edit2Exit);
-    Bind(exits_, ui->Edit3, &TForm1::Edit3Exit);
-    Bind(exits_, ui->Edit4, &TForm1::Edit4Exit);
-    Bind(exits_, ui->Edit5, &TForm1::Edit5Exit);
-    Bind(exits_, ui->Edit6, &TForm1::Edit6Exit);
-    Bind(enters_, ui->Edit2, &TForm1::Edit2Enter);
-    Bind(enters_, ui->Edit6, &TForm1::Edit6Enter);
-
-    connect(Timer1, &QTimer::timeout, this, Guard([this] { Timer1Timer(); }));
+    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
     BindStatusTexts();
 }
 
@@ -421,7 +319,7 @@ void TForm1::BindStatusTexts() {
     for (auto it = statusTexts_.cbegin(); it != statusTexts_.cend(); ++it) {
         auto* control = static_cast<QWidget*>(it.key());
         control->setMouseTracking(true);
-        control->installEventFilter(this);
+        Watch(control);
     }
 }
 
@@ -435,18 +333,30 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (clicks_.contains(watched) && IsLeftClickInside(control, event)) {
-                Run(clicks_.value(watched));
+            if (helpWindows_.contains(watched) && IsLeftClickInside(control, event)) {
+                const int number = helpWindows_.value(watched);
+                // Label5Click shows Form12 directly: OpenHelpWindow stops at Form10.
+                Guarded([&] {
+                    if (number == vek::platform::kErrorProbabilityHelp)
+                        OpenWindow(number);
+                    else
+                        OpenHelpWindow(static_cast<unsigned>(number));
+                });
             }
             break;
         case QEvent::FocusOut:
             // A field disabled while it had the focus was not left by the user.
-            if (exits_.contains(watched) && control->isEnabled() && LeavesTheField(event)) {
-                Run(exits_.value(watched));
+            if (fields_.contains(watched) && control->isEnabled() && LeavesTheField(event)) {
+                const Field left = fields_.value(watched);
+                const std::string typed = field(left)->text().toStdString();
+                Guarded([&] { Apply([&] { session_.LeaveField(left, typed); }); });
             }
             break;
         case QEvent::FocusIn:
-            if (enters_.contains(watched) && LeavesTheField(event)) Run(enters_.value(watched));
+            if (fields_.contains(watched) && LeavesTheField(event)) {
+                const Field entered = fields_.value(watched);
+                Guarded([&] { Apply([&] { session_.EnterField(entered); }); });
+            }
             break;
         default:
             break;
@@ -481,7 +391,7 @@ bool TForm1::focusNextPrevChild(bool next) {
 
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
-        separator_ = vek::platform::SystemDecimalSeparator();
+        session_.SetSeparator(vek::platform::SystemDecimalSeparator());
     }
     QWidget::changeEvent(event);
 }

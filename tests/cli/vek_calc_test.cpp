@@ -46,8 +46,9 @@ private:
     fs::path dir_;
 };
 
-// Runs vek-calc with `args` under the C locale (decimal point '.').
-Outcome RunVekCalc(const std::vector<std::string>& args) {
+// Runs vek-calc with `args` under `environment`, by default the C locale (decimal point '.').
+Outcome RunVekCalc(const std::vector<std::string>& args,
+                   std::vector<std::string> environment = {"LC_ALL=C"}) {
     Scratch scratch;
     const std::string out_path = scratch / "stdout";
     const std::string err_path = scratch / "stderr";
@@ -63,11 +64,13 @@ Outcome RunVekCalc(const std::vector<std::string>& args) {
     for (std::string& arg : argv_strings)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
-    std::string locale = "LC_ALL=C";
-    char* envp[] = {locale.data(), nullptr};
+    std::vector<char*> envp;
+    for (std::string& variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
     Outcome outcome;
-    if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp) == 0) {
+    if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
         int wait_status = 0;
         waitpid(pid, &wait_status, 0);
         if (WIFEXITED(wait_status)) outcome.status = WEXITSTATUS(wait_status);
@@ -338,17 +341,47 @@ TEST_P(VekCalcBadRecords, AreRefusedWithoutOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, VekCalcBadRecords,
-    testing::Values(BadRecordCase{"ShortFile",
-                                  Record(2500, 19600, 300, 10680000, 100000000, 4, 0).substr(0, 47),
-                                  "cannot read"},
-                    BadRecordCase{"NegativeVariance",
-                                  Record(-2500, 19600, 300, 10680000, 100000000, 4, 0),
-                                  "vek-calc: Invalid floating point operation.\n"},
-                    BadRecordCase{"CodeOutOfRange",
-                                  Record(2500, 19600, 300, 10680000, 100000000, 9, 0), "--load"},
-                    BadRecordCase{"NDependentInfinite",
-                                  Record(2500, 19600, 300, 10680000, 100000000, 5, 0), "--load"}),
+    testing::Values(
+        BadRecordCase{"ShortFile",
+                      Record(2500, 19600, 300, 10680000, 100000000, 4, 0).substr(0, 47),
+                      "cannot read"},
+        BadRecordCase{"NegativeVariance", Record(-2500, 19600, 300, 10680000, 100000000, 4, 0),
+                      "vek-calc: Invalid floating point operation.\n"},
+        BadRecordCase{"CodeOutOfRange", Record(2500, 19600, 300, 10680000, 100000000, 9, 0),
+                      "the dependent-variable code must be 1 to 5\n"},
+        BadRecordCase{"PopulationByte", Record(2500, 19600, 300, 10680000, 100000000, 4, 7),
+                      "the population byte must be 0 (infinite) or 1 (finite)\n"},
+        BadRecordCase{"NDependentInfinite", Record(2500, 19600, 300, 10680000, 100000000, 5, 0),
+                      "N cannot be dependent with an infinite population\n"}),
     [](const testing::TestParamInfo<BadRecordCase>& info) { return std::string(info.param.name); });
+
+// The separator comes from the regional settings as the window reads them, also from a locale
+// that is named but not generated on the machine.
+struct LocaleCase {
+    const char* name;
+    std::vector<std::string> environment;
+    const char* typed;
+};
+
+class VekCalcLocales : public testing::TestWithParam<LocaleCase> {};
+
+TEST_P(VekCalcLocales, ReadTheWindowsSeparator) {
+    const Outcome outcome = RunVekCalc({GetParam().typed}, GetParam().environment);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find(std::string("result 2401\n")), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("\nE " + std::string(GetParam().typed + 2) + "\n"),
+              std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, VekCalcLocales,
+    testing::Values(
+        LocaleCase{"GermanNotGenerated", {"LANG=de_DE.UTF-8"}, "E=0,02"},
+        LocaleCase{"SpanishNumericOnly", {"LANG=C", "LC_NUMERIC=es_ES.UTF-8"}, "E=0,02"},
+        LocaleCase{
+            "AllOverridesNumeric", {"LC_ALL=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"}, "E=0.02"},
+        LocaleCase{"NoLocaleAtAll", {}, "E=0.02"}),
+    [](const testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
 
 // The worked report of the start-up screen, Windows-1252 with CR LF; line 8 holds the time.
 TEST(VekCalcFiles, ReportOnStdoutIsTheWorkedExample) {

@@ -196,14 +196,14 @@ private slots:
         if (place == "pipe") path = MakePipe(file(QStringLiteral("tubería.vkt")));
         QVERIFY(!path.isEmpty());
         const QStringList before = screenTexts();
-        const vek::ModelState stateBefore = state;
+        const vek::ModelState stateBefore = state();
 
         fileOperation("Button2", path);
 
         QCOMPARE(dialogs->messageTexts(),
                  QStringList{QStringLiteral("No he podido leer «") + path + QStringLiteral("» ")});
         QCOMPARE(screenTexts(), before);
-        QVERIFY(state == stateBefore);
+        QVERIFY(state() == stateBefore);
     }
 
     void spanishLettersAndSpacesInThePath() {
@@ -211,14 +211,14 @@ private slots:
         QVERIFY(QDir().mkdir(folder));
         const QString screenFile = folder + QStringLiteral("/pantalla ñandú.vkt");
         const QString reportFile = folder + QStringLiteral("/informe de señales.vek");
-        state.PrecisionError = vek::Quantity::FromScaled(200);  // E 0.02, as if typed
-        const QByteArray saved = vek::EncodeScreenState(vek::RecordOf(state, form1->population()));
+        type(Field::E, QStringLiteral("0,02"));
+        const QByteArray saved = vek::EncodeScreenState(session->Record());
 
         fileOperation("Button1", screenFile);
         QCOMPARE(FileContents(screenFile), saved);
-        state.PrecisionError = vek::Quantity::FromScaled(300);
+        type(Field::E, QStringLiteral("0,03"));
         fileOperation("Button2", screenFile);
-        QCOMPARE(state.PrecisionError, vek::Quantity::FromScaled(200));
+        QCOMPARE(state().PrecisionError, vek::Quantity::FromScaled(200));
         QCOMPARE(form1->field(Field::n)->text(), QStringLiteral("2401"));
 
         fileOperation("Button3", reportFile);

@@ -91,52 +91,5 @@ TEST(ScreenStateCodec, NegativeQuantitiesAreTakenAsStored) {
     EXPECT_EQ(decoded->PopulationVariance, Quantity::FromScaled(-10000));
 }
 
-struct ProblemCase {
-    const char* name;
-    std::uint8_t code;
-    std::uint8_t finite;
-    const char* problemContains;  // nullptr: the record can be restored
-};
-
-class RestoreProblems : public testing::TestWithParam<ProblemCase> {};
-
-TEST_P(RestoreProblems, OnlyRecordsTheSaveWritesAreRestorable) {
-    ScreenStateRecord record = RecordOf(ModelState{}, Population::Infinite);
-    record.DependentVariable = GetParam().code;
-    record.finite = GetParam().finite;
-    const QString problem = RestoreProblem(record);
-    if (GetParam().problemContains == nullptr) {
-        EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
-    } else {
-        EXPECT_TRUE(problem.contains(QString::fromUtf8(GetParam().problemContains)))
-            << problem.toStdString();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Records, RestoreProblems,
-    testing::Values(ProblemCase{"vInfinite", 1, 0, nullptr}, ProblemCase{"zFinite", 2, 1, nullptr},
-                    ProblemCase{"eInfinite", 3, 0, nullptr}, ProblemCase{"nFinite", 4, 1, nullptr},
-                    ProblemCase{"bigNFinite", 5, 1, nullptr}, ProblemCase{"codeZero", 0, 0, "es 0"},
-                    ProblemCase{"codeSix", 6, 1, "es 6"}, ProblemCase{"code255", 255, 0, "es 255"},
-                    ProblemCase{"populationTwo", 4, 2, "población es 2"},
-                    ProblemCase{"bigNInfinite", 5, 0, "población infinita"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ScreenStateRecord, ApplyToModelKeepsTheErrorProbability) {
-    ModelState state;
-    state.ErrorProbability = Quantity::FromScaled(1234);
-    const ScreenStateRecord record{Quantity::FromScaled(1),
-                                   Quantity::FromScaled(2),
-                                   Quantity::FromScaled(3),
-                                   Quantity::FromScaled(4),
-                                   Quantity::FromScaled(5),
-                                   2,
-                                   1};
-    ApplyToModel(record, state);
-    EXPECT_EQ(RecordOf(state, PopulationOf(record)), record);
-    EXPECT_EQ(state.ErrorProbability, Quantity::FromScaled(1234));
-}
-
 }  // namespace
 }  // namespace vek

@@ -114,17 +114,28 @@ TEST(LeaveField, EveryRule) {
     }
 }
 
-TEST(FieldIsEditable, DependentFieldsAndNForAnInfinitePopulation) {
+TEST(EditabilityOf, DependentFieldsAndNForAnInfinitePopulation) {
     ModelState state;
     state.DependentVariable = 2;
-    EXPECT_FALSE(FieldIsEditable(state, kFinite, Field::Z));
-    EXPECT_FALSE(FieldIsEditable(state, kFinite, Field::prob));
-    EXPECT_TRUE(FieldIsEditable(state, kFinite, Field::N));
-    EXPECT_FALSE(FieldIsEditable(state, kInfinite, Field::N));
-    EXPECT_TRUE(FieldIsEditable(state, kInfinite, Field::n));
+    EXPECT_EQ(EditabilityOf(state, kFinite, Field::Z), Editability::Dependent);
+    EXPECT_EQ(EditabilityOf(state, kFinite, Field::prob), Editability::Dependent);
+    EXPECT_EQ(EditabilityOf(state, kFinite, Field::N), Editability::Editable);
+    EXPECT_EQ(EditabilityOf(state, kInfinite, Field::N), Editability::InfinitePopulation);
+    EXPECT_EQ(EditabilityOf(state, kInfinite, Field::n), Editability::Editable);
     state.DependentVariable = 0;
     EXPECT_TRUE(DependentFields(0).empty());
-    EXPECT_TRUE(FieldIsEditable(state, kFinite, Field::prob));
+    EXPECT_EQ(EditabilityOf(state, kFinite, Field::prob), Editability::Editable);
+}
+
+TEST(CanBeDependent, NOnlyForAFinitePopulation) {
+    for (std::uint8_t code = 1; code <= 4; ++code) {
+        EXPECT_TRUE(CanBeDependent(code, kInfinite));
+        EXPECT_TRUE(CanBeDependent(code, kFinite));
+    }
+    EXPECT_FALSE(CanBeDependent(5, kInfinite));
+    EXPECT_TRUE(CanBeDependent(5, kFinite));
+    EXPECT_FALSE(CanBeDependent(0, kFinite));
+    EXPECT_FALSE(CanBeDependent(6, kFinite));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ class FileWindowsFixture {
 protected:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
-    vek::ModelState state;
+    std::unique_ptr<vek::ScreenSession> session;
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm10> form10;
     std::unique_ptr<TForm11> form11;
@@ -26,8 +26,8 @@ protected:
     bool openWindows() {
         dir = std::make_unique<QTemporaryDir>();
         dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
-        state = vek::ModelState{};
-        form1 = std::make_unique<TForm1>(state);
+        session = std::make_unique<vek::ScreenSession>();
+        form1 = std::make_unique<TForm1>(*session);
         form10 = std::make_unique<TForm10>(*form1);
         form11 = std::make_unique<TForm11>();
         vek::platform::RegisterWindow(1, form1.get());
@@ -46,11 +46,22 @@ protected:
         form11.reset();
         form10.reset();
         form1.reset();
+        session.reset();
         dialogs.reset();
         dir.reset();
     }
 
     QString file(const QString& name) const { return dir->filePath(name); }
+    const vek::ModelState& state() const { return session->state(); }
+
+    // Types `text` into a field and leaves it, as a person does.
+    void type(vek::Field f, const QString& text) {
+        QLineEdit* edit = form1->field(f);
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    }
 
     // V, Z, E, n, N and prob as the main window shows them.
     QStringList screenTexts() const {

@@ -1,0 +1,127 @@
+#include "session/screen_session.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/recalc.h"
+
+namespace vek {
+
+namespace {
+
+constexpr std::size_t kMaxResultLength = 255;
+constexpr char kLaidOutSeparator = ',';
+
+}  // namespace
+
+PerField<std::string> LaidOutFieldTexts() {
+    const ModelState startUp;
+    PerField<std::string> texts;
+    for (const Field field : kFields)
+        texts[field] = QuantityToText(QuantityOf(startUp, field), kLaidOutSeparator);
+    return texts;
+}
+
+ScreenSession::ScreenSession(char separator) : separator_(separator), texts_(LaidOutFieldTexts()) {}
+
+Editability ScreenSession::EditabilityOf(Field field) const {
+    return vek::EditabilityOf(state_, population_, field);
+}
+
+bool ScreenSession::CanChooseDependent(std::uint8_t code) const {
+    return CanBeDependent(code, population_);
+}
+
+void ScreenSession::Show(Field field, std::string text) {
+    texts_[field] = std::move(text);
+    changes_.texts[field] = true;
+}
+
+void ScreenSession::ShowAll(const std::vector<FieldText>& texts) {
+    for (const FieldText& shown : texts)
+        Show(shown.field, shown.text);
+}
+
+EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
+    const FieldExit exit = vek::LeaveField(state_, field, typed, population_, separator_);
+    ShowAll(exit.texts);
+    return exit.outcome;
+}
+
+void ScreenSession::EnterField(Field field) {
+    if (field != Field::Z && field != Field::prob) return;
+    zCaption_ = field == Field::Z ? kZCaption : kProbCaption;
+    changes_.zCaption = true;
+}
+
+bool ScreenSession::ChooseDependentVariable(std::uint8_t code) {
+    if (!CanChooseDependent(code)) return false;
+    state_.DependentVariable = code;
+    changes_.dependent = true;
+    return true;
+}
+
+void ScreenSession::SetPopulationType(unsigned kind) {
+    if (kind != 1 && kind != 2) return;
+    population_ = kind == 2 ? Population::Finite : Population::Infinite;
+    changes_.population = true;
+    const std::uint8_t before = state_.DependentVariable;
+    SwitchPopulation(state_, population_);
+    if (state_.DependentVariable != before) changes_.dependent = true;
+}
+
+void ScreenSession::ChoosePopulation(Population population) {
+    if (population == population_) return;
+    SetPopulationType(population == Population::Finite ? 2 : 1);
+    RecalculateDependent();
+}
+
+void ScreenSession::RecalculateDependent() {
+    ShowAll(vek::RecalculateDependent(state_, population_, separator_));
+}
+
+// The options are chosen before the population type is set, so an infinite population restored
+// over a screen with N dependent keeps the file's dependent variable.
+RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
+    if (const RestoreProblem problem = RestoreProblemOf(record); problem != RestoreProblem::None) {
+        return problem;
+    }
+    ApplyToModel(record, state_);
+    changes_.dependent = true;
+    for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
+        Show(field, QuantityToText(QuantityOf(state_, field), separator_));
+    SetPopulationType(PopulationOf(record) == Population::Finite ? 2 : 1);
+    RecalculateDependent();
+    return RestoreProblem::None;
+}
+
+ReportInput ScreenSession::Report() const {
+    return {state_, population_, ResultText(), SecondsOfInteraction(), separator_};
+}
+
+std::string ScreenSession::ResultText() const {
+    const auto dependent = DependentFields(state_.DependentVariable);
+    if (dependent.empty()) return {};
+    const std::string text = dependent.front() == Field::Z
+                                 ? "Z= " + texts_[Field::Z] + "; prob= " + texts_[Field::prob]
+                                 : texts_[dependent.front()];
+    return text.substr(0, kMaxResultLength);
+}
+
+bool ScreenSession::ResultFailed() const {
+    const auto dependent = DependentFields(state_.DependentVariable);
+    return std::any_of(dependent.begin(), dependent.end(), [this](Field field) {
+        return texts_[field] == kInputErrorText || texts_[field] == kBadResultText;
+    });
+}
+
+std::int64_t ScreenSession::SecondsOfInteraction() const {
+    const auto elapsed = std::chrono::steady_clock::now() - start_;
+    return std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
+}
+
+ScreenChanges ScreenSession::TakeChanges() {
+    return std::exchange(changes_, ScreenChanges{});
+}
+
+}  // namespace vek

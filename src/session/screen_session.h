@@ -1,0 +1,109 @@
+// The main screen without its windows. One session holds what the screen shows (the model
+// state, the population type, the six field texts and the Z option's caption) and carries out
+// every operation of the screen. The main window renders it; vek-calc drives it; so the two give
+// the same answers by construction.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/fields.h"
+#include "model/state.h"
+#include "session/screen_record.h"
+
+namespace vek {
+
+inline constexpr std::string_view kZCaption = "   Z";
+inline constexpr std::string_view kProbCaption = "   prob.";
+
+// What the text report needs of the screen.
+struct ReportInput {
+    ModelState state;
+    Population population = Population::Infinite;
+    std::string resultText;  // ScreenSession::ResultText
+    std::int64_t secondsOfInteraction = 0;
+    char separator = ',';
+};
+
+// What the operations since the last TakeChanges wrote, so that a window redraws just that.
+struct ScreenChanges {
+    PerField<bool> texts;
+    bool dependent = false;   // the dependent variable: its option and the fields' styles
+    bool population = false;  // the population type: its options, the N field and N option
+    bool zCaption = false;
+};
+
+class ScreenSession {
+public:
+    explicit ScreenSession(char separator = '.');
+
+    const ModelState& state() const { return state_; }
+    Population population() const { return population_; }
+    char separator() const { return separator_; }
+    const std::string& text(Field field) const { return texts_[field]; }
+    const std::string& zOptionCaption() const { return zCaption_; }
+
+    Editability EditabilityOf(Field field) const;
+    // Whether the option of that dependent-variable code can be chosen.
+    bool CanChooseDependent(std::uint8_t code) const;
+
+    // The regional settings' decimal separator, read again when they change.
+    void SetSeparator(char separator) { separator_ = separator; }
+
+    // Reads the text typed into an editable field as the field's rules say; Z and prob also
+    // rewrite their partner. Nothing is recalculated.
+    EntryOutcome LeaveField(Field field, std::string_view typed);
+    // Entering Z or prob relabels the Z option after it.
+    void EnterField(Field field);
+    // Choosing a dependent variable's option: stored, nothing recalculated. False when its
+    // option is disabled.
+    bool ChooseDependentVariable(std::uint8_t code);
+    // 1 infinite, 2 finite, anything else nothing; going infinite while N is dependent makes
+    // n dependent. Does not recalculate.
+    void SetPopulationType(unsigned kind);
+    // A population option chosen: when it is not the current one, SetPopulationType and
+    // RecalculateDependent.
+    void ChoosePopulation(Population population);
+    // "Calcula". Throws InvalidFloatingPointOperation for a negative V, having written nothing.
+    void RecalculateDependent();
+    // "Recuperar": the record's values, code and population, the five fields rewritten, then
+    // RecalculateDependent. Returns the problem, changing nothing, for a record the save never
+    // writes.
+    RestoreProblem Restore(const ScreenStateRecord& record);
+
+    // "Guardar": the stored quantities, not the field texts.
+    ScreenStateRecord Record() const { return RecordOf(state_, population_); }
+    ReportInput Report() const;
+    // The dependent field's text, both of Z and prob when Z is dependent: what the report and
+    // vek-calc quote as the result.
+    std::string ResultText() const;
+    // "Error de entrada" or "Mal resultado" in a dependent field.
+    bool ResultFailed() const;
+
+    // When the main window is created; the report's interaction time counts from it.
+    void StartInteraction() { start_ = std::chrono::steady_clock::now(); }
+    std::int64_t SecondsOfInteraction() const;
+
+    ScreenChanges TakeChanges();
+
+private:
+    void Show(Field field, std::string text);
+    void ShowAll(const std::vector<FieldText>& texts);
+
+    ModelState state_;
+    Population population_ = Population::Infinite;
+    char separator_;
+    PerField<std::string> texts_;
+    std::string zCaption_{kZCaption};
+    ScreenChanges changes_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+// The texts the fields start with, as laid out: the start-up values written with a comma
+// whatever the regional settings, and never parsed at start-up.
+PerField<std::string> LaidOutFieldTexts();
+
+}  // namespace vek
