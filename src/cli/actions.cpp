@@ -12,34 +12,6 @@ namespace vek::cli {
 
 namespace {
 
-std::string Typed(const TypeInto& typing) {
-    return std::string(SymbolOf(typing.field)) + "=" + typing.text;
-}
-
-std::string RuleOf(Field field) {
-    switch (field) {
-        case Field::V:
-            return "V must be greater than 0";
-        case Field::E:
-            return "E must be greater than 0";
-        case Field::n:
-            return "n must be at least 1, and below N while the population is finite and N is "
-                   "not dependent";
-        case Field::N:
-            return "N must be greater than n unless n is dependent";
-        case Field::Z:
-        case Field::prob:
-            break;
-    }
-    return "the field refuses it";
-}
-
-std::string WhyNotEditable(Editability editability) {
-    return editability == Editability::Dependent
-               ? "it is the dependent variable"
-               : "the population is infinite (choose --finite first)";
-}
-
 std::string WhyNotRestorable(RestoreProblem problem) {
     switch (problem) {
         case RestoreProblem::DependentCodeOutOfRange:
@@ -71,23 +43,10 @@ struct Applier {
     std::vector<std::string>& warnings;
 
     void operator()(const TypeInto& typing) const {
-        const Editability editability = session.EditabilityOf(typing.field);
-        if (editability != Editability::Editable) {
-            throw UsageError(Typed(typing) + ": " + std::string(SymbolOf(typing.field)) +
-                             " cannot be typed into: " + WhyNotEditable(editability));
-        }
-        switch (session.LeaveField(typing.field, typing.text)) {
-            case EntryOutcome::NotANumber:
-                throw UsageError(Typed(typing) + ": not a number (decimal separator '" +
-                                 std::string(1, session.separator()) + "')");
-            case EntryOutcome::Refused:
-                throw UsageError(Typed(typing) + ": refused, " + RuleOf(typing.field));
-            case EntryOutcome::Corrected:
-                warnings.push_back("warning: " + Typed(typing) + ": corrected to " +
-                                   session.text(typing.field));
-                break;
-            case EntryOutcome::Accepted:
-                break;
+        const planning::Entry entry = planning::Enter(session, typing.variable, typing.text);
+        if (entry.result == planning::EntryResult::Failed) throw UsageError(entry.message);
+        if (entry.result == planning::EntryResult::Corrected) {
+            warnings.push_back("warning: " + entry.message);
         }
     }
 
@@ -120,6 +79,21 @@ struct Applier {
 };
 
 }  // namespace
+
+void ApplyDesign(ScreenSession& session, const DesignOptions& design) {
+    const auto check = [](const planning::Entry& entry) {
+        if (entry.result == planning::EntryResult::Failed) throw UsageError("--" + entry.message);
+    };
+    if (design.designEffect) {
+        check(planning::Enter(session, planning::Variable::deff, *design.designEffect));
+    }
+    if (design.correlation && design.clusterSize) {
+        check(planning::EnterClusters(session, *design.correlation, *design.clusterSize));
+    }
+    if (design.responseRate) {
+        check(planning::Enter(session, planning::Variable::response_rate, *design.responseRate));
+    }
+}
 
 void Apply(ScreenSession& session, const Action& action, std::vector<std::string>& warnings) {
     std::visit(Applier{session, warnings}, action);

@@ -9,6 +9,9 @@
 
 namespace vek::cli {
 
+// The run's design effect and response rate; throws UsageError for a value they refuse.
+void ApplyDesign(ScreenSession& session, const DesignOptions& design);
+
 // Throws UsageError for an action the screen would not allow, and lets
 // InvalidFloatingPointOperation through. Corrections of Z and prob go to `warnings`.
 void Apply(ScreenSession& session, const Action& action, std::vector<std::string>& warnings);

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -8,22 +9,6 @@
 namespace vek::cli {
 
 namespace {
-
-constexpr std::array<std::pair<std::string_view, Field>, 6> kSymbols = {{
-    {"V", Field::V},
-    {"Z", Field::Z},
-    {"prob", Field::prob},
-    {"E", Field::E},
-    {"n", Field::n},
-    {"N", Field::N},
-}};
-
-std::optional<Field> FieldNamed(std::string_view symbol) {
-    for (const auto& [name, field] : kSymbols) {
-        if (name == symbol) return field;
-    }
-    return std::nullopt;
-}
 
 std::string Quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
@@ -56,30 +41,52 @@ char SeparatorNamed(std::string_view value) {
     return value.front();
 }
 
-Field DependentNamed(std::string_view value) {
-    const std::optional<Field> field = FieldNamed(value);
-    if (!field || *field == Field::prob) {
-        throw UsageError("--dependent takes V, Z, E, n or N, not " + Quoted(value));
-    }
-    return *field;
-}
-
-// SYMBOL=TEXT types TEXT into the field of SYMBOL.
+// NAME=TEXT types TEXT into the field of NAME; the design is given with options instead.
 std::optional<TypeInto> Typing(std::string_view argument) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
-    const std::optional<Field> field = FieldNamed(argument.substr(0, equals));
-    if (!field) return std::nullopt;
-    return TypeInto{*field, std::string(argument.substr(equals + 1))};
+    const std::optional<planning::Variable> variable =
+        planning::VariableNamed(argument.substr(0, equals));
+    if (!variable || !planning::FieldOf(*variable)) return std::nullopt;
+    return TypeInto{*variable, std::string(argument.substr(equals + 1))};
+}
+
+void CheckCombinations(const Invocation& invocation) {
+    if (invocation.json && invocation.reportPath == kStdoutPath) {
+        throw UsageError("--json and --report - cannot both write on stdout");
+    }
+    const DesignOptions& design = invocation.design;
+    if (design.designEffect && design.correlation) {
+        throw UsageError("--deff and --icc cannot both give the design effect");
+    }
+    if (design.correlation.has_value() != design.clusterSize.has_value()) {
+        throw UsageError("--icc and --cluster-size go together");
+    }
+    if (invocation.sweeps.size() > 2) throw UsageError("--sweep is given at most twice");
+    const bool sweeps = !invocation.sweeps.empty();
+    if (sweeps && invocation.batchPath) throw UsageError("--sweep and --batch cannot go together");
+    const bool writes = invocation.savesAFile || invocation.reportPath || invocation.paragraph;
+    if ((sweeps || invocation.batchPath) && writes) {
+        throw UsageError(std::string(sweeps ? "--sweep" : "--batch") +
+                         " cannot go with --save, --report or --paragraph");
+    }
+    if (invocation.paragraph && invocation.reportPath) {
+        throw UsageError("--paragraph and --report cannot go together");
+    }
 }
 
 }  // namespace
 
-std::string_view SymbolOf(Field field) {
-    for (const auto& [name, candidate] : kSymbols) {
-        if (candidate == field) return name;
+Field DependentNamed(std::string_view value, std::string_view option) {
+    const std::optional<planning::Variable> variable = planning::VariableNamed(value);
+    const std::optional<Field> field =
+        variable && *variable != planning::Variable::p && *variable != planning::Variable::contacts
+            ? planning::FieldOf(*variable)
+            : std::nullopt;
+    if (!field || *field == Field::prob) {
+        throw UsageError(std::string(option) + " takes V, Z, E, n or N, not " + Quoted(value));
     }
-    return "?";
+    return *field;
 }
 
 Invocation ParseArguments(std::span<const std::string_view> arguments) {
@@ -98,8 +105,12 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
         const std::string_view inline_value =
             has_inline_value ? argument.substr(equals + 1) : std::string_view();
         auto value = [&] { return reader.ValueOf(option, inline_value, has_inline_value); };
-        const bool takes_value = option == "--separator" || option == "--dependent" ||
-                                 option == "--load" || option == "--save" || option == "--report";
+        static constexpr std::string_view kWithValues[] = {
+            "--separator", "--dependent", "--load",          "--save",          "--report",
+            "--deff",      "--icc",       "--cluster-size", "--response-rate", "--sweep",
+            "--batch"};
+        const bool takes_value =
+            std::find(std::begin(kWithValues), std::end(kWithValues), option) != std::end(kWithValues);
         if (has_inline_value && !takes_value) {
             throw UsageError(std::string(option) + " takes no value");
         }
@@ -113,23 +124,38 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             invocation.actions.emplace_back(ChoosePopulation{Population::Infinite});
         } else if (option == "--finite") {
             invocation.actions.emplace_back(ChoosePopulation{Population::Finite});
+        } else if (option == "--version") {
+            invocation.version = true;
+        } else if (option == "--paragraph") {
+            invocation.paragraph = true;
         } else if (option == "--dependent") {
-            invocation.actions.emplace_back(ChooseDependent{DependentNamed(value())});
+            invocation.actions.emplace_back(ChooseDependent{DependentNamed(value(), option)});
         } else if (option == "--calculate") {
             invocation.actions.emplace_back(Calculate{});
         } else if (option == "--load") {
             invocation.actions.emplace_back(LoadFile{std::string(value())});
         } else if (option == "--save") {
             invocation.actions.emplace_back(SaveFile{std::string(value())});
+            invocation.savesAFile = true;
+        } else if (option == "--deff") {
+            invocation.design.designEffect = std::string(value());
+        } else if (option == "--icc") {
+            invocation.design.correlation = std::string(value());
+        } else if (option == "--cluster-size") {
+            invocation.design.clusterSize = std::string(value());
+        } else if (option == "--response-rate") {
+            invocation.design.responseRate = std::string(value());
+        } else if (option == "--sweep") {
+            invocation.sweeps.emplace_back(value());
+        } else if (option == "--batch") {
+            invocation.batchPath = std::string(value());
         } else if (option == "--report") {
             invocation.reportPath = std::string(value());
         } else {
             throw UsageError("unknown argument " + Quoted(argument) + " (see vek-calc --help)");
         }
     }
-    if (invocation.json && invocation.reportPath == kStdoutPath) {
-        throw UsageError("--json and --report - cannot both write on stdout");
-    }
+    CheckCombinations(invocation);
     return invocation;
 }
 

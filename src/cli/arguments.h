@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "model/state.h"
+#include "planning/entry.h"
 
 namespace vek::cli {
 
-// Typing `text` into a field and leaving it.
+// Typing `text` into a field and leaving it: NAME=TEXT for the six fields, p (the expected
+// proportion, typed into V as its variance) and contacts (typed into n as interviews).
 struct TypeInto {
-    Field field;
+    planning::Variable variable;
     std::string text;
 };
 
@@ -45,18 +47,37 @@ using Action =
 // --report's path for stdout.
 inline constexpr std::string_view kStdoutPath = "-";
 
+// --deff, or --icc with --cluster-size, and --response-rate: the design of the whole run, as
+// typed; read once the separator is known.
+struct DesignOptions {
+    std::optional<std::string> designEffect;
+    std::optional<std::string> correlation;
+    std::optional<std::string> clusterSize;
+    std::optional<std::string> responseRate;
+
+    bool given() const { return designEffect || correlation || responseRate; }
+};
+
 struct Invocation {
     std::optional<char> separator;  // none given: the locale's
     bool json = false;
     bool help = false;
+    bool version = false;
+    bool paragraph = false;
     std::optional<std::string> reportPath;  // written after the final calculation
     std::vector<Action> actions;
+    DesignOptions design;
+    std::vector<std::string> sweeps;  // VAR=FROM:TO:STEP or VAR=A/B/C, at most two
+    std::optional<std::string> batchPath;
+    bool savesAFile = false;  // a --save action is among the actions
 };
 
 // Throws UsageError for anything it does not understand.
 Invocation ParseArguments(std::span<const std::string_view> arguments);
 
-std::string_view SymbolOf(Field field);
+// The field of a dependent-variable name (V, Z, E, n or N), for `option`; throws UsageError
+// for any other name.
+Field DependentNamed(std::string_view value, std::string_view option);
 
 std::string_view HelpText();
 

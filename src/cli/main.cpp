@@ -1,12 +1,17 @@
 // vek-calc: the main screen's actions from the command line.
+#include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "cli/actions.h"
 #include "cli/errors.h"
 #include "cli/output.h"
+#include "cli/tables.h"
 #include "model/recalc.h"
+#include "planning/paragraph.h"
+#include "planning/sweep.h"
 #include "platform/regional.h"
 
 namespace {
@@ -15,9 +20,51 @@ constexpr int kSuccess = 0;
 constexpr int kFailedResult = 1;
 constexpr int kUsageError = 2;
 
+using vek::cli::Invocation;
+using vek::cli::UsageError;
+
 int Fail(std::string_view message) {
     std::cerr << "vek-calc: " << message << "\n";
     return kUsageError;
+}
+
+std::vector<vek::planning::Sweep> SweepsOf(const Invocation& invocation,
+                                           const vek::ScreenSession& base) {
+    std::vector<vek::planning::Sweep> sweeps;
+    for (const std::string& spec : invocation.sweeps) {
+        vek::planning::SweepSpec parsed = vek::planning::ParseSweep(spec, base.separator());
+        if (!parsed.sweep) throw UsageError("--sweep " + spec + ": " + parsed.problem);
+        sweeps.push_back(std::move(*parsed.sweep));
+    }
+    if (const auto problem = vek::planning::GridProblem(base, sweeps)) {
+        throw UsageError("--sweep: " + *problem);
+    }
+    return sweeps;
+}
+
+vek::cli::TableFormat FormatOf(const Invocation& invocation, bool batch) {
+    if (!invocation.json) return vek::cli::TableFormat::Csv;
+    return batch ? vek::cli::TableFormat::JsonLines : vek::cli::TableFormat::JsonArray;
+}
+
+int RunBatch(const Invocation& invocation, const vek::ScreenSession& base) {
+    const std::string& path = *invocation.batchPath;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        path == "-" ? stdin : std::fopen(path.c_str(), "rb"),
+        [](std::FILE* f) { return f == stdin ? 0 : std::fclose(f); });
+    if (!file) throw UsageError("--batch " + path + ": cannot read the file");
+    return vek::cli::WriteBatch(base, file.get(), FormatOf(invocation, true), stdout)
+               ? kFailedResult
+               : kSuccess;
+}
+
+// The design has no place in the screen-state file or the report.
+void CheckDesignIsSimple(const Invocation& invocation, const vek::ScreenSession& session) {
+    if ((invocation.savesAFile || invocation.reportPath) && session.design() != vek::Design{}) {
+        throw UsageError(
+            "--save and --report keep simple random sampling only: the design effect and the "
+            "response rate must be 1");
+    }
 }
 
 int Run(const std::vector<std::string_view>& arguments) {
@@ -27,18 +74,35 @@ int Run(const std::vector<std::string_view>& arguments) {
         std::cout << HelpText();
         return kSuccess;
     }
+    if (invocation.version) {
+        std::cout << "vek-calc " << VEK_VERSION << "\n";
+        return kSuccess;
+    }
     // The window's own rule for the separator, so both programs read a number alike.
     vek::ScreenSession session(invocation.separator ? *invocation.separator
                                                     : vek::platform::SystemDecimalSeparator());
+    ApplyDesign(session, invocation.design);
+    CheckDesignIsSimple(invocation, session);
     std::vector<std::string> warnings;
     for (const Action& action : invocation.actions)
         Apply(session, action, warnings);
-    session.RecalculateDependent();
     for (const std::string& warning : warnings)
         std::cerr << "vek-calc: " << warning << "\n";
+    if (!invocation.sweeps.empty()) {
+        return WriteSweeps(session, SweepsOf(invocation, session), FormatOf(invocation, false),
+                           stdout)
+                   ? kFailedResult
+                   : kSuccess;
+    }
+    if (invocation.batchPath) return RunBatch(invocation, session);
+    session.RecalculateDependent();
     if (invocation.reportPath) WriteReport(session, *invocation.reportPath);
-    if (invocation.reportPath != kStdoutPath) {
-        std::cout << (invocation.json ? SummaryJson(session) : SummaryLines(session));
+    const bool withDesign = invocation.design.given();
+    if (invocation.paragraph) {
+        std::cout << vek::planning::ProtocolParagraph(session, withDesign) << "\n";
+    } else if (invocation.reportPath != kStdoutPath) {
+        std::cout << (invocation.json ? SummaryJson(session, withDesign)
+                                      : SummaryLines(session, withDesign));
     }
     return session.ResultFailed() ? kFailedResult : kSuccess;
 }
@@ -49,7 +113,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     try {
         return Run(arguments);
-    } catch (const vek::cli::UsageError& error) {
+    } catch (const UsageError& error) {
         return Fail(error.what());
     } catch (const vek::InvalidFloatingPointOperation& error) {
         // As the program-wide error report shows it, full stop included.

@@ -1,11 +1,10 @@
 #include "cli/output.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
-#include "cli/arguments.h"
+#include "planning/table.h"
 
 namespace vek::cli {
 
@@ -17,55 +16,36 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
                                               Field::E, Field::n, Field::N};
 
-std::string DependentSymbol(const ScreenSession& session) {
-    const auto fields = DependentFields(session.state().DependentVariable);
-    return fields.empty() ? std::string() : std::string(SymbolOf(fields.front()));
-}
-
-Entries SummaryOf(const ScreenSession& session) {
+Entries SummaryOf(const ScreenSession& session, bool withDesign) {
+    const planning::ResultRow row = planning::RowOf(session, 0);
     Entries entries;
-    for (const Field field : kPrintOrder) {
-        entries.emplace_back(SymbolOf(field), QuantityToText(QuantityOf(session.state(), field),
-                                                             session.separator()));
+    for (const Field field : kPrintOrder)
+        entries.emplace_back(SymbolOf(field), row.values[field]);
+    entries.emplace_back("dependent", row.dependent);
+    entries.emplace_back("population", row.population);
+    entries.emplace_back("result", row.result);
+    if (withDesign) {
+        entries.emplace_back("deff", row.designEffect);
+        entries.emplace_back("response_rate", row.responseRate);
+        if (!row.contacts.empty()) entries.emplace_back("contacts", row.contacts);
     }
-    entries.emplace_back("dependent", DependentSymbol(session));
-    entries.emplace_back("population",
-                         session.population() == Population::Finite ? "finite" : "infinite");
-    entries.emplace_back("result", session.ResultText());
     return entries;
-}
-
-std::string JsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
 }
 
 }  // namespace
 
-std::string SummaryLines(const ScreenSession& session) {
+std::string SummaryLines(const ScreenSession& session, bool withDesign) {
     std::string lines;
-    for (const auto& [key, value] : SummaryOf(session))
+    for (const auto& [key, value] : SummaryOf(session, withDesign))
         lines += key + " " + value + "\n";
     return lines;
 }
 
-std::string SummaryJson(const ScreenSession& session) {
+std::string SummaryJson(const ScreenSession& session, bool withDesign) {
     std::string json = "{";
-    for (const auto& [key, value] : SummaryOf(session)) {
+    for (const auto& [key, value] : SummaryOf(session, withDesign)) {
         if (json.size() > 1) json += ",";
-        json += JsonString(key) + ":" + JsonString(value);
+        json += planning::JsonString(key) + ":" + planning::JsonString(value);
     }
     return json + "}\n";
 }

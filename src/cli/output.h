@@ -7,10 +7,11 @@
 
 namespace vek::cli {
 
-// "V 0,25" … "N 10000", "dependent n", "population infinite", "result 1068", one a line.
-std::string SummaryLines(const ScreenSession& session);
+// "V 0,25" … "N 10000", "dependent n", "population infinite", "result 1068", one a line; with
+// the design, then "deff", "response_rate" and "contacts" (none where the result failed).
+std::string SummaryLines(const ScreenSession& session, bool withDesign);
 
 // The same as one JSON object on one line, every value a string.
-std::string SummaryJson(const ScreenSession& session);
+std::string SummaryJson(const ScreenSession& session, bool withDesign);
 
 }  // namespace vek::cli

@@ -145,6 +145,19 @@ std::int64_t Negated(std::uint64_t magnitude) {
 
 }  // namespace
 
+// Taken on the scaled integer.
+Quantity Up(Quantity q) {
+    const std::int64_t scaled = q.scaled();
+    const std::int64_t remainder = scaled % Quantity::kScale;
+    // Whole, or negative: cutting towards zero already goes up.
+    if (remainder <= 0) return Quantity::FromScaled(scaled - remainder);
+    const std::int64_t missing = Quantity::kScale - remainder;
+    if (scaled > std::numeric_limits<std::int64_t>::max() - missing) {
+        throw ArithmeticError("result outside the range of a quantity");
+    }
+    return Quantity::FromScaled(scaled + missing);
+}
+
 Quantity Rounded(long double x) {
     // The default rounding mode, never changed here, sends exact halves to the even neighbour.
     const long double scaled = std::rintl(x * Quantity::kScale);

@@ -40,6 +40,10 @@ private:
 // neighbour. Throws ArithmeticError when x is not finite or the result does not fit.
 Quantity Rounded(long double x);
 
+// The smallest whole number not below q (a whole q unchanged). Throws ArithmeticError when
+// that does not fit.
+Quantity Up(Quantity q);
+
 // The text a user typed, read with `separator` as decimal separator; nullopt when it is not a
 // number or lies outside the range of a quantity.
 std::optional<Quantity> QuantityFromText(std::string_view text, char separator);

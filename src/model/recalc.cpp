@@ -27,24 +27,12 @@ long double Squared(long double x) {
     return x * x;
 }
 
-// The smallest whole number not below q, taken on the scaled integer.
-Quantity Up(Quantity q) {
-    const std::int64_t scaled = q.scaled();
-    const std::int64_t remainder = scaled % Quantity::kScale;
-    // Whole, or negative: cutting towards zero already goes up.
-    if (remainder <= 0) return Quantity::FromScaled(scaled - remainder);
-    const std::int64_t missing = Quantity::kScale - remainder;
-    if (scaled > std::numeric_limits<std::int64_t>::max() - missing) {
-        throw ArithmeticError("result outside the range of a quantity");
-    }
-    return Quantity::FromScaled(scaled + missing);
-}
-
 struct Recalculation {
     ModelState& state;
     bool finite;
     char separator;
-    long double deviation;  // S, the rounded standard deviation
+    Quantity designEffect;
+    long double deviation;  // S, the rounded standard deviation of the design
 
     [[nodiscard]] long double Z() const { return state.StandardDistance.value(); }
     [[nodiscard]] long double E() const { return state.PrecisionError.value(); }
@@ -82,7 +70,11 @@ std::vector<FieldText> RecalculateVariance(const Recalculation& r) {
         // A rounded standard deviation of its own, not S.
         Quantity deviation = Rounded(Root(r.n()) * Divide(r.E(), r.Z()));
         if (r.finite) deviation = Rounded(deviation.value() * r.FiniteFactor());
-        state.PopulationVariance = Rounded(Squared(deviation.value()));
+        const Quantity designVariance = Rounded(Squared(deviation.value()));
+        // Under a design effect the design's variance is d times the population's.
+        state.PopulationVariance = r.designEffect == kNoDesignEffect
+                                       ? designVariance
+                                       : Rounded(designVariance.value() / r.designEffect.value());
         return {{Field::V, r.Text(state.PopulationVariance)}};
     });
     if (state.PopulationVariance <= kZero) texts.front().text = kBadResultText;
@@ -140,18 +132,19 @@ std::vector<FieldText> RecalculatePopulationSize(const Recalculation& r) {
     return texts;
 }
 
-// Outside any case's protection: a negative V ends the whole recalculation.
-long double StandardDeviation(Quantity variance) {
+// Outside any case's protection: a negative V ends the whole recalculation. d × V is formed in
+// extended precision; for d = 1 it is V itself.
+long double StandardDeviation(Quantity variance, Quantity designEffect) {
     if (variance < kZero) throw InvalidFloatingPointOperation();
-    return Rounded(std::sqrt(variance.value())).value();
+    return Rounded(std::sqrt(designEffect.value() * variance.value())).value();
 }
 
 }  // namespace
 
 std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
-                                            char separator) {
-    const Recalculation r{state, population == Population::Finite, separator,
-                          StandardDeviation(state.PopulationVariance)};
+                                            char separator, Quantity designEffect) {
+    const Recalculation r{state, population == Population::Finite, separator, designEffect,
+                          StandardDeviation(state.PopulationVariance, designEffect)};
     switch (state.DependentVariable) {
         case 1:
             return RecalculateVariance(r);

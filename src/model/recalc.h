@@ -26,11 +26,18 @@ struct FieldText {
     friend bool operator==(const FieldText&, const FieldText&) = default;
 };
 
+// The design effect of simple random sampling itself.
+inline constexpr Quantity kNoDesignEffect = Quantity::FromScaled(Quantity::kScale);
+
 // Computes the dependent variable from the others, stores it (with prob when Z is dependent)
 // and returns the text of its field or fields. A failing step leaves what earlier steps
 // stored. Nothing happens for a code outside 1 … 5. Throws InvalidFloatingPointOperation for
 // a negative V, before storing anything.
+//
+// A design effect d > 0 scales the variance: S is the rounded √(d × V), and a dependent V is
+// the design's variance divided by d. With d = 1 every result is simple random sampling's.
 std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
-                                            char separator);
+                                            char separator,
+                                            Quantity designEffect = kNoDesignEffect);
 
 }  // namespace vek

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "model/quantity.h"
 
@@ -52,6 +53,9 @@ struct ModelState {
 
     friend bool operator==(const ModelState&, const ModelState&) = default;
 };
+
+// "V", "Z", "E", "n", "N" and "prob", as the screen and the report name them.
+std::string_view SymbolOf(Field field);
 
 Quantity& QuantityOf(ModelState& state, Field field);
 Quantity QuantityOf(const ModelState& state, Field field);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/recalc.h"
 
 namespace vek {
 
@@ -48,6 +47,21 @@ EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
     return exit.outcome;
 }
 
+EntryOutcome ScreenSession::EnterProportion(std::string_view typed) {
+    const std::optional<Quantity> proportion = QuantityFromText(typed, separator_);
+    if (!proportion) return EntryOutcome::NotANumber;
+    const std::optional<Quantity> variance = VarianceOfProportion(*proportion);
+    if (!variance) return EntryOutcome::Refused;
+    return LeaveField(Field::V, QuantityToText(*variance, separator_));
+}
+
+EntryOutcome ScreenSession::EnterContacts(std::string_view typed) {
+    const std::optional<Quantity> contacts = QuantityFromText(typed, separator_);
+    if (!contacts) return EntryOutcome::NotANumber;
+    const Quantity interviews = InterviewsOfContacts(*contacts, design_.responseRate);
+    return LeaveField(Field::n, QuantityToText(interviews, separator_));
+}
+
 void ScreenSession::EnterField(Field field) {
     if (field != Field::Z && field != Field::prob) return;
     zCaption_ = field == Field::Z ? kZCaption : kProbCaption;
@@ -77,7 +91,7 @@ void ScreenSession::ChoosePopulation(Population population) {
 }
 
 void ScreenSession::RecalculateDependent() {
-    ShowAll(vek::RecalculateDependent(state_, population_, separator_));
+    ShowAll(vek::RecalculateDependent(state_, population_, separator_, design_.designEffect));
 }
 
 // The options are chosen before the population type is set, so an infinite population restored
@@ -113,6 +127,11 @@ bool ScreenSession::ResultFailed() const {
     return std::any_of(dependent.begin(), dependent.end(), [this](Field field) {
         return texts_[field] == kInputErrorText || texts_[field] == kBadResultText;
     });
+}
+
+std::optional<Quantity> ScreenSession::Contacts() const {
+    if (ResultFailed()) return std::nullopt;
+    return ContactsNeeded(state_.SampleSize, design_.responseRate);
 }
 
 std::int64_t ScreenSession::SecondsOfInteraction() const {

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/design.h"
 #include "model/fields.h"
+#include "model/recalc.h"
 #include "model/state.h"
 #include "session/screen_record.h"
 
@@ -26,6 +29,14 @@ struct ReportInput {
     std::string resultText;  // ScreenSession::ResultText
     std::int64_t secondsOfInteraction = 0;
     char separator = ',';
+};
+
+// How the sample is drawn and answered, beyond simple random sampling. The main screen never
+// changes it: there every result is simple random sampling's.
+struct Design {
+    Quantity designEffect = kNoDesignEffect;
+    Quantity responseRate = kFullResponse;
+    friend bool operator==(const Design&, const Design&) = default;
 };
 
 // What the operations since the last TakeChanges wrote, so that a window redraws just that.
@@ -53,9 +64,20 @@ public:
     // The regional settings' decimal separator, read again when they change.
     void SetSeparator(char separator) { separator_ = separator; }
 
+    // Used by every later recalculation; the caller keeps it valid (IsDesignEffect,
+    // IsResponseRate).
+    void SetDesign(const Design& design) { design_ = design; }
+    const Design& design() const { return design_; }
+
     // Reads the text typed into an editable field as the field's rules say; Z and prob also
     // rewrite their partner. Nothing is recalculated.
     EntryOutcome LeaveField(Field field, std::string_view typed);
+    // An expected proportion 0 < p < 1 typed as its variance p(1 − p) into the V field; Refused,
+    // changing nothing, outside those bounds.
+    EntryOutcome EnterProportion(std::string_view typed);
+    // c contacts at the design's response rate typed as rounded(c × r) interviews into the n
+    // field.
+    EntryOutcome EnterContacts(std::string_view typed);
     // Entering Z or prob relabels the Z option after it.
     void EnterField(Field field);
     // Choosing a dependent variable's option: stored, nothing recalculated. False when its
@@ -82,6 +104,9 @@ public:
     std::string ResultText() const;
     // "Error de entrada" or "Mal resultado" in a dependent field.
     bool ResultFailed() const;
+    // The contacts needed for the stored sample size at the design's response rate; none when
+    // the result failed.
+    std::optional<Quantity> Contacts() const;
 
     // When the main window is created; the report's interaction time counts from it.
     void StartInteraction() { start_ = std::chrono::steady_clock::now(); }
@@ -96,6 +121,7 @@ private:
     ModelState state_;
     Population population_ = Population::Infinite;
     char separator_;
+    Design design_;
     PerField<std::string> texts_;
     std::string zCaption_{kZCaption};
     ScreenChanges changes_;

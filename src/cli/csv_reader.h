@@ -1,0 +1,52 @@
+// Records of a CSV stream (RFC 4180), read by libcsv a block at a time, so memory stays bounded
+// whatever the input: a record over 64 KiB, more than 32 fields or an unterminated quote is an
+// error, never an allocation that grows with the input.
+#pragma once
+
+#include <csv.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vek::cli {
+
+inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+inline constexpr std::size_t kMaxFields = 32;
+
+class CsvReader {
+public:
+    // Reads `file` (not owned) with `delimiter` between fields. A UTF-8 byte-order mark is
+    // skipped; lines may end in LF or CR LF; empty lines are not records.
+    CsvReader(std::FILE* file, char delimiter);
+    ~CsvReader();
+    CsvReader(const CsvReader&) = delete;
+    CsvReader& operator=(const CsvReader&) = delete;
+
+    // The next record's fields, or false at the end. Throws UsageError ("line N: …") for a
+    // record it refuses and for a read error.
+    bool Next(std::vector<std::string>& fields);
+
+    // The number of the last record returned, the first being 1.
+    std::int64_t line() const { return line_; }
+
+private:
+    static void OnField(void* text, std::size_t length, void* reader);
+    static void OnRecord(int terminator, void* reader);
+    void Feed(const char* bytes, std::size_t length);
+    [[noreturn]] void Refuse(const std::string& why) const;
+
+    std::FILE* file_;
+    csv_parser parser_{};
+    bool atStart_ = true;
+    bool ended_ = false;
+    std::int64_t line_ = 0;
+    std::vector<std::string> current_;
+    std::size_t currentBytes_ = 0;
+    std::string problem_;
+    std::deque<std::vector<std::string>> ready_;
+};
+
+}  // namespace vek::cli

@@ -1,0 +1,102 @@
+#include "planning/paragraph.h"
+
+namespace vek::planning {
+
+namespace {
+
+constexpr std::int64_t kHundred = 100;
+
+class Wording {
+public:
+    explicit Wording(const ScreenSession& session) : session_(session) {}
+
+    std::string Value(Quantity q) const { return QuantityToText(q, session_.separator()); }
+    std::string Stored(Field field) const { return Value(QuantityOf(session_.state(), field)); }
+
+    // "1 unidad", "1068 unidades".
+    std::string Units(Quantity q) const {
+        return Value(q) + (q == Quantity::FromScaled(Quantity::kScale) ? " unidad" : " unidades");
+    }
+    std::string Sample() const { return Units(session_.state().SampleSize); }
+
+    // 100 × (1 − prob), on the scaled integers.
+    std::string ConfidencePercent() const {
+        const std::int64_t prob = session_.state().ErrorProbability.scaled();
+        return Value(Quantity::FromScaled((Quantity::kScale - prob) * kHundred)) + " %";
+    }
+    std::string Confidence() const {
+        return "una confianza del " + ConfidencePercent() + " (Z = " + Stored(Field::Z) + ")";
+    }
+    std::string Error() const { return "un error de precisión de " + Stored(Field::E); }
+    std::string Variance() const { return "una varianza poblacional de " + Stored(Field::V); }
+    std::string Population() const {
+        if (session_.population() == Population::Infinite) return "en una población infinita";
+        return "en una población finita de " + Units(session_.state().PopulationSize);
+    }
+    std::string Design() const {
+        const vek::Design& design = session_.design();
+        const std::optional<Quantity> contacts = session_.Contacts();
+        return " Con un efecto de diseño de " + Value(design.designEffect) +
+               " y una tasa de respuesta del " +
+               Value(Quantity::FromScaled(design.responseRate.scaled() * kHundred)) +
+               " %, hay que contactar " + (contacts ? Units(*contacts) : std::string("?")) + ".";
+    }
+
+private:
+    const ScreenSession& session_;
+};
+
+constexpr const char* kSampling = ", por muestreo aleatorio simple ";
+
+std::string Sentence(const Wording& w, std::uint8_t code) {
+    switch (code) {
+        case 1:
+            return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Confidence() +
+                   ", la varianza poblacional que se puede suponer es de " +
+                   w.Stored(Field::V) + kSampling + w.Population() + ".";
+        case 2:
+            return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Variance() +
+                   ", se alcanza " + w.Confidence() + kSampling + w.Population() + ".";
+        case 3:
+            return "Con una muestra de " + w.Sample() + " y " + w.Confidence() +
+                   ", el error de precisión es de " + w.Stored(Field::E) + ", suponiendo " +
+                   w.Variance() + kSampling + w.Population() + ".";
+        case 4:
+            return "Se necesita una muestra de " + w.Sample() + " para estimar con " + w.Error() +
+                   " y " + w.Confidence() + ", suponiendo " + w.Variance() + kSampling +
+                   w.Population() + ".";
+        default:
+            return "Una muestra de " + w.Sample() + " basta para estimar con " + w.Error() +
+                   " y " + w.Confidence() + ", suponiendo " + w.Variance() + kSampling +
+                   w.Population() + ".";
+    }
+}
+
+std::string WhatFailed(std::uint8_t code) {
+    switch (code) {
+        case 1:
+            return "la varianza poblacional";
+        case 2:
+            return "la distancia estandarizada";
+        case 3:
+            return "el error de precisión";
+        case 4:
+            return "el tamaño de la muestra";
+        default:
+            return "el tamaño de la población";
+    }
+}
+
+}  // namespace
+
+std::string ProtocolParagraph(const ScreenSession& session, bool withDesign) {
+    const std::uint8_t code = session.state().DependentVariable;
+    if (session.ResultFailed()) {
+        return "No se ha podido calcular " + WhatFailed(code) + " con estos valores: " +
+               session.ResultText() + ".";
+    }
+    const Wording wording(session);
+    return Sentence(wording, code) + (withDesign ? wording.Design() : std::string());
+}
+
+}  // namespace vek::planning

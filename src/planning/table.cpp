@@ -1,0 +1,129 @@
+#include "planning/table.h"
+
+#include <array>
+#include <cstdio>
+
+namespace vek::planning {
+
+namespace {
+
+// The stored values in the order vek-calc prints them: prob next to its partner Z.
+constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
+                                              Field::E, Field::n, Field::N};
+
+bool NeedsQuotes(std::string_view field, char delimiter) {
+    return field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos;
+}
+
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+    if (!NeedsQuotes(field, delimiter)) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// Header names and row texts in the same order, so that each name appears once.
+template <class Visit>
+void ForEachColumn(const ResultRow& row, Visit visit) {
+    visit("row", std::to_string(row.row));
+    for (const Field field : kPrintOrder)
+        visit(SymbolOf(field), row.values[field]);
+    visit("dependent", row.dependent);
+    visit("population", row.population);
+    visit("deff", row.designEffect);
+    visit("response_rate", row.responseRate);
+    visit("contacts", row.contacts);
+    visit("result", row.result);
+    visit("error", row.error);
+}
+
+}  // namespace
+
+ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string error) {
+    ResultRow result;
+    result.row = row;
+    const char separator = session.separator();
+    for (const Field field : kFields)
+        result.values[field] = QuantityToText(QuantityOf(session.state(), field), separator);
+    const auto dependent = DependentFields(session.state().DependentVariable);
+    if (!dependent.empty()) result.dependent = SymbolOf(dependent.front());
+    result.population = session.population() == Population::Finite ? "finite" : "infinite";
+    result.designEffect = QuantityToText(session.design().designEffect, separator);
+    result.responseRate = QuantityToText(session.design().responseRate, separator);
+    if (error.empty()) {
+        result.result = session.ResultText();
+        if (const std::optional<Quantity> contacts = session.Contacts()) {
+            result.contacts = QuantityToText(*contacts, separator);
+        }
+    }
+    result.error = std::move(error);
+    return result;
+}
+
+bool Failed(const ResultRow& row) {
+    return !row.error.empty() || row.result == kInputErrorText || row.result == kBadResultText;
+}
+
+char CsvDelimiter(char decimalSeparator) {
+    return decimalSeparator == ',' ? ';' : ',';
+}
+
+std::string CsvHeader(char decimalSeparator) {
+    const char delimiter = CsvDelimiter(decimalSeparator);
+    std::string header;
+    ForEachColumn(ResultRow{}, [&](std::string_view name, const std::string&) {
+        if (!header.empty()) header += delimiter;
+        header += name;
+    });
+    return header + '\n';
+}
+
+void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator) {
+    const char delimiter = CsvDelimiter(decimalSeparator);
+    bool first = true;
+    ForEachColumn(row, [&](std::string_view, const std::string& text) {
+        if (!first) out += delimiter;
+        first = false;
+        AppendCsvField(out, text, delimiter);
+    });
+    out += '\n';
+}
+
+void AppendJson(std::string& out, const ResultRow& row) {
+    out += '{';
+    bool first = true;
+    ForEachColumn(row, [&](std::string_view name, const std::string& text) {
+        if (name == "contacts" && text.empty()) return;
+        if (!first) out += ',';
+        first = false;
+        out += JsonString(name);
+        out += ':';
+        out += JsonString(text);
+    });
+    out += '}';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+}  // namespace vek::planning
