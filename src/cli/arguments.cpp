@@ -160,7 +160,11 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
 }
 
 std::string_view HelpText() {
-    return R"(Usage: vek-calc [--separator C] [--json] [--report FILE] ACTION...
+    return R"(Usage: vek-calc [--separator C] [--json] [--report FILE] [DESIGN] ACTION...
+       vek-calc [--separator C] [--json] [DESIGN] ACTION... --sweep VAR=VALUES
+                [--sweep VAR=VALUES]
+       vek-calc [--separator C] [--json] [DESIGN] ACTION... --batch FILE
+       vek-calc [--separator C] [DESIGN] ACTION... --paragraph
 
 Sample sizes for simple random sampling, computed exactly as on VEK's main screen.
 The actions are applied in order, starting from the start-up screen (V 0,25,
@@ -171,6 +175,11 @@ Actions:
   V=TEXT, Z=TEXT, prob=TEXT, E=TEXT, n=TEXT, N=TEXT
                      type TEXT into that field and leave it. Z and prob are a
                      pair: each one recomputes the other.
+  p=TEXT             an expected proportion 0 < p < 1: its variance
+                     p(1 - p), rounded, is typed into the V field.
+  contacts=TEXT      contacts made: the completed interviews they give at the
+                     response rate, rounded(contacts x rate), are typed into
+                     the n field.
   --finite, --infinite
                      choose the population type; this recalculates the
                      dependent variable. Going infinite while N is dependent
@@ -185,6 +194,46 @@ Actions:
   --save FILE        write the current screen to a screen-state file, as
                      "Guardar" does (48 bytes; the stored values, not prob).
 
+Design (for the whole run):
+  --deff D           design effect D > 0 of a cluster or complex design: the
+                     standard deviation becomes rounded(sqrt(D x V)); with V
+                     dependent, V is the design's variance divided by D.
+  --icc R --cluster-size M
+                     the design effect rounded(1 + (M - 1) x R) of an
+                     intra-class correlation 0 <= R <= 1 and a mean cluster
+                     size M >= 1 (not with --deff).
+  --response-rate R  expected response rate 0 < R <= 1: the contacts needed
+                     are up(rounded(n / R)), n being the completed interviews.
+  With any of them the output gains "deff", "response_rate" and "contacts"
+  (no contacts when the result failed). --save and --report keep simple
+  random sampling only: the design effect and response rate must be 1.
+
+Sweeps and batches:
+  --sweep VAR=FROM:TO:STEP, --sweep VAR=A/B/C
+                     one row for each value (TO included when the steps reach
+                     it exactly; a list in its order); twice for a grid, the
+                     first varying slowest. VAR is V, Z, prob, E, n, N, p, deff
+                     or response_rate, not the dependent variable, nor N with
+                     an infinite population. Each row starts from the state
+                     after the actions, enters its values as VAR=VALUE would,
+                     then presses "Calcula": it equals vek-calc ACTIONS
+                     VAR=VALUE. At most 1000000 points.
+  --batch FILE       one row for each record of a CSV file ("-": stdin) whose
+                     header names any of V, Z, prob, E, n, N, p, deff, icc,
+                     cluster_size, response_rate, population (finite or
+                     infinite) and dependent (V, Z, E, n or N). Each record
+                     starts from the state after the actions, applies
+                     population, then dependent, then its values in the
+                     header's order (an empty cell is not applied), then
+                     "Calcula".
+  The rows have the columns row, V, Z, prob, E, n, N, dependent, population,
+  deff, response_rate, contacts, result and error: the stored values, the
+  result (empty where an entry failed), the contacts (empty where the result
+  failed) and the failed entry's message. CSV (RFC 4180) separates fields by
+  ';' when the decimal separator is ',' and by ',' when it is '.'; lines end
+  in LF, and a UTF-8 byte-order mark or CR LF is read too. With --json a sweep
+  prints one JSON array, a batch one JSON object a line.
+
 Options:
   --separator C      decimal separator, ',' or '.', for reading and writing
                      values (default: the decimal symbol of the locale,
@@ -193,6 +242,10 @@ Options:
   --report FILE      after the final calculation, write the text report as
                      "Generar" does (Windows-1252, CR LF); FILE "-" writes it
                      on stdout instead of the lines below.
+  --paragraph        instead of the lines below, a sentence or two in Spanish
+                     (UTF-8) for a survey protocol: the result, the values and
+                     confidence used, the population and the design.
+  --version          print the program's version.
   -h, --help         print this help.
 
 Field rules (as on the screen):
@@ -216,14 +269,37 @@ With --json: one object with the keys V, Z, prob, E, n, N, dependent,
 population and result, all values strings.
 
 Exit status:
-  0  a result was computed
-  1  the result is "Error de entrada" or "Mal resultado"
+  0  a result was computed (for a sweep or batch: every row)
+  1  the result is "Error de entrada" or "Mal resultado" (for a sweep or
+     batch: some row failed)
   2  usage or input error, a file that cannot be read or written, or a
      recalculation that fails outright ("Invalid floating point operation."
      for a negative V from a file): one line on stderr, nothing on stdout
 
-Example:
+Examples:
   vek-calc --separator , E=0,02      prints n 2401 ... result 2401
+  vek-calc --separator , --sweep E=0,01:0,1:0,01 --sweep prob=0,1/0,05/0,01
+                     n for E from 0,01 to 0,10 at 90, 95 and 99 % confidence:
+                     30 rows, the first "1;0,25;1,6448;0,1;0,01;6764;...".
+  vek-calc --separator , --response-rate 0,8 --dependent E contacts=400
+                     E reached with 400 contacts at 80 % response: 320
+                     interviews, E 0,0548.
+  vek-calc --separator , --finite --batch estratos.csv
+                     one row a stratum, with estratos.csv holding
+                       N;V;E
+                       12000;0,25;0,03
+                       3000;0,2;0,05
+                     rows "1;...;981;12000;n;finite;1;1;981;981;" and
+                     "2;...;279;3000;n;finite;1;1;279;279;".
+  vek-calc --separator , --finite N=1000000 p=0,5 E=0,05 --deff 2 --paragraph
+                     "Se necesita una muestra de 768 unidades ..."
+
+Notes:
+  The design effect enters the standard deviation, before the finite-
+  population correction. Calculators that multiply the corrected n by the
+  design effect give slightly more: for N 1000000, p 0,5, E 0,05, 95 % and a
+  design effect of 2, VEK gives 768 where OpenEpi gives 769 (and both 385
+  without the design effect).
 )";
 }
 

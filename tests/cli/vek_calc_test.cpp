@@ -273,8 +273,11 @@ TEST(VekCalc, JsonKeepsTheFailureStatus) {
 TEST(VekCalc, HelpDocumentsEveryArgument) {
     const Outcome outcome = RunVekCalc({"--help"});
     EXPECT_EQ(outcome.status, 0);
-    for (const char* argument : {"--separator", "--json", "--finite", "--infinite", "--dependent",
-                                 "--calculate", "--load", "--save", "--report", "prob=TEXT"}) {
+    for (const char* argument :
+         {"--separator", "--json", "--finite", "--infinite", "--dependent", "--calculate",
+          "--load", "--save", "--report", "prob=TEXT", "p=TEXT", "contacts=TEXT", "--deff",
+          "--icc", "--cluster-size", "--response-rate", "--sweep", "--batch", "--paragraph",
+          "--version"}) {
         EXPECT_NE(outcome.out.find(argument), std::string::npos) << argument;
     }
 }
@@ -414,3 +417,165 @@ TEST(VekCalcFiles, ReportFileQuotesTheFailureAndKeepsTheSummary) {
 }
 
 }  // namespace
+
+// ---- Planning: the design, sweeps and batches.
+
+namespace {
+
+// The value of `key` in vek-calc's plain output.
+std::string LineValue(const std::string& out, const std::string& key) {
+    const std::size_t at = ("\n" + out).find("\n" + key + " ");
+    if (at == std::string::npos) return "<none>";
+    const std::size_t start = at + key.size() + 1;
+    return out.substr(start, out.find('\n', start) - start);
+}
+
+std::vector<std::string> Split(const std::string& line, char delimiter) {
+    std::vector<std::string> fields(1);
+    for (const char c : line) {
+        if (c == delimiter) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines = Split(text, '\n');
+    if (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+}  // namespace
+
+TEST(VekCalcPlanning, HelpExamplesRunAsDocumented) {
+    const Outcome grid = RunVekCalc(WithComma({"--sweep", "E=0,01:0,1:0,01", "--sweep",
+                                               "prob=0,1/0,05/0,01"}));
+    EXPECT_EQ(grid.status, 0) << grid.err;
+    ASSERT_EQ(Lines(grid.out).size(), 31U);
+    EXPECT_TRUE(Lines(grid.out)[1].starts_with("1;0,25;1,6448;0,1;0,01;6764;"));
+
+    const Outcome contacts =
+        RunVekCalc(WithComma({"--response-rate", "0,8", "--dependent", "E", "contacts=400"}));
+    EXPECT_EQ(LineValue(contacts.out, "n"), "320");
+    EXPECT_EQ(LineValue(contacts.out, "result"), "0,0548");
+    EXPECT_EQ(LineValue(contacts.out, "contacts"), "400");
+
+    Scratch scratch;
+    const std::string strata = scratch / "estratos.csv";
+    WriteFile(strata, "N;V;E\n12000;0,25;0,03\n3000;0,2;0,05\n");
+    const Outcome batch = RunVekCalc(WithComma({"--finite", "--batch", strata}));
+    ASSERT_EQ(Lines(batch.out).size(), 3U) << batch.err;
+    EXPECT_TRUE(Lines(batch.out)[1].starts_with("1;") &&
+                Lines(batch.out)[1].ends_with(";981;12000;n;finite;1;1;981;981;"));
+    EXPECT_TRUE(Lines(batch.out)[2].ends_with(";279;3000;n;finite;1;1;279;279;"));
+
+    const Outcome paragraph = RunVekCalc(WithComma(
+        {"--finite", "N=1000000", "p=0,5", "E=0,05", "--deff", "2", "--paragraph"}));
+    EXPECT_TRUE(paragraph.out.starts_with("Se necesita una muestra de 768 unidades ")) << paragraph.out;
+}
+
+TEST(VekCalcPlanning, PublishedProportionExample) {
+    const std::vector<std::string> openEpi = {"--finite", "N=1000000", "p=0,5", "E=0,05"};
+    EXPECT_EQ(LineValue(RunVekCalc(WithComma(openEpi)).out, "n"), "385");
+    std::vector<std::string> designed = openEpi;
+    designed.insert(designed.end(), {"--icc", "0,5", "--cluster-size", "3"});  // d = 2
+    const Outcome outcome = RunVekCalc(WithComma(designed));
+    EXPECT_EQ(LineValue(outcome.out, "n"), "768");
+    EXPECT_EQ(LineValue(outcome.out, "deff"), "2");
+}
+
+// Each row of a sweep is what a separate run with the same actions and VAR=VALUE prints.
+TEST(VekCalcPlanning, SweepRowsEqualSeparateRuns) {
+    const std::vector<std::string> actions = {"--finite", "--dependent", "E", "n=400"};
+    std::vector<std::string> sweep = WithComma(actions);
+    sweep.insert(sweep.end(), {"--response-rate", "0,7", "--sweep", "V=0,1/0,25", "--sweep",
+                               "prob=0,2/0,05/0,01"});
+    const Outcome swept = RunVekCalc(sweep);
+    ASSERT_EQ(swept.status, 0) << swept.err;
+    const std::vector<std::string> rows = Lines(swept.out);
+    ASSERT_EQ(rows.size(), 7U);
+    const std::vector<std::string> header = Split(rows[0], ';');
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const std::vector<std::string> row = Split(rows[r], ';');
+        std::vector<std::string> single = WithComma(actions);
+        single.insert(single.end(), {"--response-rate", "0,7", "V=" + row[1], "prob=" + row[3]});
+        const Outcome alone = RunVekCalc(single);
+        for (std::size_t column = 1; column < header.size() - 1; ++column) {
+            const std::string key = header[column] == "response_rate" ? "response_rate"
+                                                                       : header[column];
+            EXPECT_EQ(row[column], LineValue(alone.out, key)) << "row " << r << " " << key;
+        }
+    }
+}
+
+TEST(VekCalcPlanning, BatchRowsCarryTheirErrorAndTheRunGoesOn) {
+    Scratch scratch;
+    const std::string file = scratch / "rows.csv";
+    WriteFile(file,
+              "population,dependent,N,V,deff\r\n"
+              "finite,n,500,0.2,\r\n"
+              "infinite,N,,,\r\n"
+              "finite,E,50,0.25,\r\n"
+              "many,n,,,\r\n"
+              ",V,,,1.5\r\n");
+    const Outcome outcome = RunVekCalc({"--batch", file});
+    EXPECT_EQ(outcome.status, 1) << outcome.err;
+    const std::vector<std::string> rows = Lines(outcome.out);
+    ASSERT_EQ(rows.size(), 6U);
+    EXPECT_EQ(rows[1], "1,0.2,1.96,0.05,0.03,316,500,n,finite,1,1,316,316,");
+    EXPECT_EQ(rows[2], "2,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
+                       "dependent=N: N can be dependent only with a finite population");
+    // The population's recalculation left n at 965; the message holds the delimiter.
+    EXPECT_EQ(rows[3], "3,0.25,1.96,0.05,0.03,965,10000,E,finite,1,1,,,"
+                       "\"N=50: refused, N must be greater than n unless n is dependent\"");
+    EXPECT_EQ(rows[4], "4,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
+                       "population=many: must be finite or infinite");
+    EXPECT_EQ(rows[5], "5,0.1668,1.96,0.05,0.03,1068,10000,V,infinite,1.5,1,1068,0.1668,");
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+class VekCalcPlanningUsage : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(VekCalcPlanningUsage, IsRefusedBeforeAnyOutput) {
+    const Outcome outcome = RunVekCalc(GetParam().args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find(GetParam().message), std::string::npos) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, VekCalcPlanningUsage,
+    testing::Values(
+        UsageCase{"SweepWithBatch", {"--sweep", "E=0.01/0.02", "--batch", "-"}, "cannot go together"},
+        UsageCase{"SweepWithSave", {"--sweep", "E=0.01/0.02", "--save", "x.vkt"}, "--save"},
+        UsageCase{"BatchWithParagraph", {"--batch", "-", "--paragraph"}, "--paragraph"},
+        UsageCase{"SweptTwice", {"--sweep", "E=0.01/0.02", "--sweep", "E=0.03/0.04"}, "twice"},
+        UsageCase{"ZWithProb", {"--sweep", "Z=1/2", "--sweep", "prob=0.1/0.2"}, "one pair"},
+        UsageCase{"PWithV", {"--sweep", "p=0.1/0.2", "--sweep", "V=0.1/0.2"}, "p sets V"},
+        UsageCase{"DependentSwept", {"--sweep", "n=1/2"}, "dependent variable"},
+        UsageCase{"NInfinite", {"--sweep", "N=10/20"}, "population is infinite"},
+        UsageCase{"ToBelowFrom", {"--sweep", "E=0.1:0.01:0.01"}, "TO must not be below FROM"},
+        UsageCase{"TooManyPoints", {"--sweep", "V=0.0001:1:0.0001", "--sweep",
+                                    "E=0.0001:0.1:0.0001"}, "more than 1000000 points"},
+        UsageCase{"PWhileVDependent", {"--dependent", "V", "p=0.5"}, "it is the dependent"},
+        UsageCase{"ProbWhileZDependent", {"--dependent", "Z", "prob=0.1"}, "it is the dependent"},
+        UsageCase{"DeffWithIcc", {"--deff", "2", "--icc", "0.1", "--cluster-size", "3"}, "--deff"},
+        UsageCase{"IccAlone", {"--icc", "0.1"}, "go together"},
+        UsageCase{"DeffNotPositive", {"--deff", "0"}, "greater than 0"},
+        UsageCase{"ReportWithDesign", {"--response-rate", "0.5", "--report", "-"}, "must be 1"},
+        UsageCase{"UnknownBatchColumn", {"--batch", "/dev/null"}, "no header"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
+
+TEST(VekCalcPlanning, VersionForManualPages) {
+    const Outcome outcome = RunVekCalc({"--version"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(outcome.out.starts_with("vek-calc ")) << outcome.out;
+}
