@@ -2,6 +2,7 @@
 // in both CSV dialects, and the protocol paragraph of each dependent variable.
 #include <gtest/gtest.h>
 
+#include "planning/exploring.h"
 #include "planning/paragraph.h"
 #include "planning/sweep.h"
 #include "planning/table.h"
@@ -224,6 +225,34 @@ TEST(Paragraphs, TheDesignWithTheContacts) {
     EXPECT_TRUE(paragraph.ends_with(" Con un efecto de diseño de 1,5 y una tasa de respuesta del "
                                     "70 %, hay que contactar 2288 unidades."))
         << paragraph;
+}
+
+TEST(Exploring, DefaultGridAroundTheScreen) {
+    ScreenSession session(',');
+    EXPECT_EQ(SweepArgument(DefaultRows(session)), "E=0,015:0,06:0,005");
+    EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,01");
+    ASSERT_TRUE(session.ChooseDependentVariable(3));
+    EXPECT_EQ(SweepArgument(DefaultRows(session)), "n=668:2068:200");
+    ASSERT_TRUE(session.ChooseDependentVariable(2));
+    session.RecalculateDependent();
+    EXPECT_EQ(SweepArgument(DefaultColumns(session)), "V=0,25/0,125/0,5");
+    ASSERT_TRUE(session.ChooseDependentVariable(4));
+    EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,0499/0,01");
+}
+
+TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
+    ScreenSession session(',');
+    using Arguments = std::vector<std::string>;
+    EXPECT_EQ(CalcArguments(session, {}),
+              (Arguments{"--separator", ",", "--dependent", "n", "V=0,25", "prob=0,05", "E=0,03"}));
+    session.ChoosePopulation(Population::Finite);
+    ASSERT_TRUE(session.ChooseDependentVariable(5));
+    ASSERT_EQ(session.LeaveField(Field::prob, "0,0512"), EntryOutcome::Accepted);  // Z 1,9498
+    ASSERT_EQ(session.LeaveField(Field::Z, "1,95"), EntryOutcome::Accepted);       // prob 0,0512
+    EXPECT_EQ(CalcArguments(session, {Quantity::FromScaled(15000), Quantity::FromScaled(7000)}),
+              (Arguments{"--separator", ",", "--finite", "--dependent", "n", "N=10000",
+                         "--dependent", "N", "V=0,25", "Z=1,95", "E=0,03", "n=965", "--deff",
+                         "1,5", "--response-rate", "0,7"}));
 }
 
 }  // namespace
