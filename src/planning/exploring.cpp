@@ -28,19 +28,47 @@ std::string Text(const ScreenSession& session, std::int64_t scaled) {
     return QuantityToText(Quantity::FromScaled(scaled), session.separator());
 }
 
+// Scaled values as texts with `between` between them: "0,1/0,05" or "FROM:TO:STEP".
+std::string Joined(const ScreenSession& session, std::initializer_list<std::int64_t> scaled,
+                   char between) {
+    std::string text;
+    for (const std::int64_t value : scaled) {
+        if (!text.empty()) text += between;
+        text += Text(session, value);
+    }
+    return text;
+}
+
 }  // namespace
 
-SweepText DefaultRows(const ScreenSession& session) {
-    const Field field = IsDependent(session, Field::E) ? Field::n : Field::E;
-    const std::int64_t value = std::max<std::int64_t>(QuantityOf(session.state(), field).scaled(), 1);
-    // n is counted in whole units.
-    const std::int64_t smallest = field == Field::n ? Quantity::kScale : 1;
-    const std::int64_t step = RoundStep(std::max<std::int64_t>(value * 3 / 2 / kAboutTenRows, 1), smallest);
+SweepText ValuesAround(const ScreenSession& session, Variable variable) {
+    switch (variable) {
+        case Variable::prob:
+            return {variable, Joined(session, {1000, 500, 100}, '/')};
+        case Variable::deff:
+            return {variable, Joined(session, {10000, 30000, 2500}, ':')};
+        case Variable::response_rate:
+            return {variable, Joined(session, {5000, 10000, 500}, ':')};
+        case Variable::p:
+            return {variable, Joined(session, {1000, 9000, 1000}, ':')};
+        default:
+            break;
+    }
+    const Field field = FieldOf(variable).value_or(Field::E);
+    const std::int64_t value =
+        std::max<std::int64_t>(QuantityOf(session.state(), field).scaled(), 1);
+    // n and N are counted in whole units.
+    const bool whole = field == Field::n || field == Field::N;
+    const std::int64_t step = RoundStep(
+        std::max<std::int64_t>(value * 3 / 2 / kAboutTenRows, 1), whole ? Quantity::kScale : 1);
     std::int64_t from = value - value / 2 / step * step;
     if (from <= 0) from += step;
     const std::int64_t to = value + value / step * step;
-    const Variable variable = field == Field::n ? Variable::n : Variable::E;
-    return {variable, Text(session, from) + ":" + Text(session, to) + ":" + Text(session, step)};
+    return {variable, Joined(session, {from, to, step}, ':')};
+}
+
+SweepText DefaultRows(const ScreenSession& session) {
+    return ValuesAround(session, IsDependent(session, Field::E) ? Variable::n : Variable::E);
 }
 
 SweepText DefaultColumns(const ScreenSession& session) {
@@ -65,6 +93,62 @@ SweepText DefaultColumns(const ScreenSession& session) {
 
 std::string SweepArgument(const SweepText& sweep) {
     return std::string(NameOf(sweep.variable)) + "=" + sweep.values;
+}
+
+namespace {
+
+std::int64_t NearestIndex(const Sweep& sweep, std::optional<Quantity> value) {
+    if (!value) return 0;
+    std::int64_t nearest = 0;
+    for (std::int64_t i = 1; i < sweep.size(); ++i) {
+        const auto distance = [&](std::int64_t index) {
+            const long double d = sweep.at(index).value() - value->value();
+            return d < 0 ? -d : d;
+        };
+        if (distance(i) < distance(nearest)) nearest = i;
+    }
+    return nearest;
+}
+
+}  // namespace
+
+std::optional<Quantity> CurrentValue(const ScreenSession& session, Variable variable) {
+    if (variable == Variable::deff) return session.design().designEffect;
+    if (variable == Variable::response_rate) return session.design().responseRate;
+    if (variable == Variable::p) return std::nullopt;
+    const std::optional<Field> field = FieldOf(variable);
+    if (!field) return std::nullopt;
+    return QuantityOf(session.state(), *field);
+}
+
+std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column,
+                                      bool contacts) const {
+    const ResultRow& shown = cell(row, column);
+    if (Failed(shown)) return std::nullopt;
+    if (contacts) return QuantityFromText(shown.contacts, separator);
+    const std::optional<Variable> dependent = VariableNamed(shown.dependent);
+    if (!dependent) return std::nullopt;
+    return QuantityFromText(shown.values[*FieldOf(*dependent)], separator);
+}
+
+GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {
+    Grid grid;
+    grid.separator = base.separator();
+    for (const SweepText* text : {&rows, &columns}) {
+        SweepSpec spec = ParseSweep(SweepArgument(*text), base.separator());
+        if (!spec.sweep) return {std::nullopt, spec.problem};
+        grid.sweeps.push_back(std::move(*spec.sweep));
+    }
+    if (std::optional<std::string> problem = GridProblem(base, grid.sweeps)) {
+        return {std::nullopt, *problem};
+    }
+    const std::int64_t size = GridSize(grid.sweeps);
+    grid.cells.reserve(static_cast<std::size_t>(size));
+    for (std::int64_t index = 0; index < size; ++index)
+        grid.cells.push_back(GridPoint(base, grid.sweeps, index));
+    grid.nearestRow = NearestIndex(grid.sweeps[0], CurrentValue(base, rows.variable));
+    grid.nearestColumn = NearestIndex(grid.sweeps[1], CurrentValue(base, columns.variable));
+    return {std::move(grid), {}};
 }
 
 std::vector<std::string> CalcArguments(const ScreenSession& session, const Design& design) {

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 
 namespace vek::platform {
@@ -85,6 +86,24 @@ void ShowWindow(QWidget* window) {
     if (!wasShown && last.isValid()) window->move(last.toPoint());
     window->raise();
     window->activateWindow();
+}
+
+void ShowWindowBeside(QWidget* window, const QWidget* anchor) {
+    constexpr int kGap = 8;
+    if (!window->isVisible() && !window->property(kLastPosition).isValid()) {
+        QPoint beside = anchor->frameGeometry().topRight() + QPoint(kGap, 0);
+        if (const QScreen* screen = anchor->screen()) {
+            const QRect available = screen->availableGeometry();
+            beside.setX(std::min(beside.x(), available.right() - window->width()));
+            beside.setX(std::max(beside.x(), available.left()));
+            // Room for the title bar, which the frame adds once shown.
+            const int titleBar = anchor->frameGeometry().height() - anchor->height();
+            beside.setY(std::min(beside.y(), available.bottom() - window->height() - titleBar));
+            beside.setY(std::max(beside.y(), available.top()));
+        }
+        window->setProperty(kLastPosition, beside);
+    }
+    ShowWindow(window);
 }
 
 }  // namespace vek::platform

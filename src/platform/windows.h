@@ -40,4 +40,7 @@ void UseToolWindowFrame(QWidget* window);
 // becomes active. Centred on the screen the first time, at its last position afterwards.
 void ShowWindow(QWidget* window);
 
+// As ShowWindow, but placed beside `anchor` the first time instead of centred.
+void ShowWindowBeside(QWidget* window, const QWidget* anchor);
+
 }  // namespace vek::platform

@@ -1,7 +1,12 @@
 #include "screen/vek1.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -9,8 +14,12 @@
 #include <QTime>
 #include <QTimer>
 #include <array>
+#include <stdexcept>
 
+#include "explore/explore_loader.h"
 #include "model/clock.h"
+#include "planning/exploring.h"
+#include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
 #include "platform/regional.h"
@@ -121,6 +130,7 @@ void TForm1::Render(const vek::ScreenChanges& changes) {
         if (changes.texts[f]) ShowText(f);
     }
     if (changes.zCaption) ui->RadioButton4->setText(Shown(session_.zOptionCaption()));
+    if (explore_ != nullptr) explore_->Refresh();
 }
 
 void TForm1::ShowText(Field f) {
@@ -184,6 +194,55 @@ vek::RestoreProblem TForm1::Restore(const vek::ScreenStateRecord& record) {
     vek::RestoreProblem problem = vek::RestoreProblem::None;
     Apply([&] { problem = session_.Restore(record); });
     return problem;
+}
+
+// ---- The exploring window ------------------------------------------------------------------
+
+void TForm1::OpenExploreWindow() {
+    if (explore_ == nullptr) {
+        ExploreContext context;
+        context.session = &session_;
+        context.dialogs = &vek::platform::dialogs();
+        context.useAsV = [this](std::string_view proportion) { EnterProportion(proportion); };
+        QString error;
+        explore_ = LoadExploreView(context, this, error);
+        if (explore_ == nullptr) {
+            throw std::runtime_error("No he podido abrir la ventana de exploración: " +
+                                     error.toStdString());
+        }
+    }
+    vek::platform::ShowWindowBeside(explore_, this);
+}
+
+void TForm1::CopyResult() {
+    QGuiApplication::clipboard()->setText(Shown(session_.ResultText()));
+}
+
+void TForm1::CopyCalcCommand() {
+    const vek::Design design = explore_ != nullptr ? explore_->design() : vek::Design{};
+    QString command = QStringLiteral("vek-calc");
+    for (const std::string& argument : vek::planning::CalcArguments(session_, design))
+        command += QLatin1Char(' ') + Shown(argument);
+    QGuiApplication::clipboard()->setText(command);
+}
+
+void TForm1::EnterProportion(std::string_view proportion) {
+    Apply([&] { session_.EnterProportion(proportion); });
+}
+
+void TForm1::AddExploreActions(QMenu& menu, bool withCopies) {
+    menu.addAction(QStringLiteral("Explorar y planificar…"), this,
+                   [this] { Guarded([this] { OpenExploreWindow(); }); });
+    if (!withCopies) return;
+    menu.addAction(QStringLiteral("Copiar el resultado"), this, [this] { CopyResult(); });
+    menu.addAction(QStringLiteral("Copiar la orden vek-calc"), this, [this] { CopyCalcCommand(); });
+}
+
+// The window's background, labels, frames and title: their own menu.
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    AddExploreActions(menu, true);
+    menu.exec(event->globalPos());
 }
 
 // ---- Handlers -----------------------------------------------------------------------------
@@ -273,6 +332,9 @@ void TForm1::ConnectHandlers() {
         Watch(static_cast<QWidget*>(control));
 
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+    // Plain Ctrl+E is taken by a focused field under X11 (end of line).
+    auto* explore = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this);
+    connect(explore, &QShortcut::activated, this, [this] { Guarded([this] { OpenExploreWindow(); }); });
     BindStatusTexts();
 }
 
@@ -350,6 +412,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 const Field left = fields_.value(watched);
                 const std::string typed = field(left)->text().toStdString();
                 Guarded([&] { Apply([&] { session_.LeaveField(left, typed); }); });
+            }
+            break;
+        case QEvent::ContextMenu:
+            // A field's own menu (now Spanish), with the exploring window added.
+            if (fields_.contains(watched)) {
+                const std::unique_ptr<QMenu> menu(
+                    static_cast<QLineEdit*>(control)->createStandardContextMenu());
+                menu->addSeparator();
+                AddExploreActions(*menu, false);
+                menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
             }
             break;
         case QEvent::FocusIn:

@@ -7,10 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "session/screen_session.h"
 
+class ExploreView;
 class QButtonGroup;
+class QMenu;
 class QLineEdit;
 class QTimer;
 
@@ -40,6 +43,15 @@ public:
     // "Recuperar": the record onto the screen, or the problem and no change.
     vek::RestoreProblem Restore(const vek::ScreenStateRecord& record);
 
+    // "Explorar y planificar…": the exploring window, loaded and created on first use.
+    void OpenExploreWindow();
+    ExploreView* exploreWindow() const { return explore_; }
+    // "Copiar el resultado" and "Copiar la orden vek-calc".
+    void CopyResult();
+    void CopyCalcCommand();
+    // The exploring window's "Usar como V": the proportion's variance typed into V.
+    void EnterProportion(std::string_view proportion);
+
     void Button1Click();  // "Calcula"
     void Button4Click();  // "Salir"
     void Timer1Timer();
@@ -48,6 +60,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -55,6 +68,7 @@ private:
     void ConnectHandlers();
     void BindStatusTexts();
     void Watch(QWidget* control);
+    void AddExploreActions(QMenu& menu, bool withCopies);
 
     // Runs a session operation and shows what it wrote, also when it stops with an error.
     template <class Operation>
@@ -76,6 +90,7 @@ private:
     // Ids: the dependent-variable codes; the population kinds (1 infinite, 2 finite).
     QButtonGroup* dependentOptions_ = nullptr;
     QButtonGroup* populationOptions_ = nullptr;
+    ExploreView* explore_ = nullptr;
 
     // The window each label, frame and title opens (Label1Click … StaticText1Click).
     QHash<QObject*, int> helpWindows_;

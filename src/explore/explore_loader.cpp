@@ -1,0 +1,25 @@
+#include "explore/explore_loader.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+namespace {
+
+QString PluginPath() {
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/" VEK_EXPLORE_INSTALLED_RELATIVE);
+    return QFileInfo::exists(installed) ? installed : QStringLiteral(VEK_EXPLORE_BUILT);
+}
+
+}  // namespace
+
+ExploreView* LoadExploreView(const ExploreContext& context, QWidget* parent, QString& error) {
+    QPluginLoader loader(PluginPath());
+    auto* plugin = qobject_cast<ExplorePlugin*>(loader.instance());
+    if (plugin == nullptr) {
+        error = loader.errorString();
+        return nullptr;
+    }
+    return plugin->CreateExploreView(context, parent);
+}

@@ -1,0 +1,10 @@
+// Opens the exploring window's plugin on first use: installed beside the program, or in the
+// build tree.
+#pragma once
+
+#include <QString>
+
+#include "explore/explore.h"
+
+// A new exploring window, or nullptr with `error` set when the plugin cannot be loaded.
+ExploreView* LoadExploreView(const ExploreContext& context, QWidget* parent, QString& error);
