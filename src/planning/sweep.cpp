@@ -110,9 +110,11 @@ SweepSpec ParseSweep(std::string_view spec, char separator) {
     const std::string_view name = spec.substr(0, equals);
     const std::optional<Variable> variable = VariableNamed(name);
     if (equals == std::string_view::npos || !variable || !IsSweepable(*variable)) {
-        return Problem("'" + std::string(spec) +
-                       "' is not VAR=FROM:TO:STEP or VAR=A/B/... with VAR one of V, Z, prob, E, "
-                       "n, N, p, deff or response_rate");
+        std::string problem = "'";
+        problem.append(spec).append(
+            "' is not VAR=FROM:TO:STEP or VAR=A/B/... with VAR one of V, Z, prob, E, n, N, p, "
+            "deff or response_rate");
+        return Problem(problem);
     }
     const std::string_view values = spec.substr(equals + 1);
     if (values.find('/') != std::string_view::npos) return ParseList(*variable, values, separator);

@@ -42,8 +42,9 @@ class ResultText : public testing::TestWithParam<ResultCase> {};
 TEST_P(ResultText, QuotesTheDependentFields) {
     ScreenSession session(',');
     session.SetPopulationType(2);
-    if (GetParam().code == 5)
+    if (GetParam().code == 5) {
         EXPECT_EQ(session.LeaveField(Field::n, "1068"), EntryOutcome::Accepted);
+    }
     ASSERT_TRUE(session.ChooseDependentVariable(GetParam().code));
     session.RecalculateDependent();
     EXPECT_EQ(session.ResultText(), GetParam().result);
