@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	./build/release/bench/vek-bench
+	./build/release/bench/vek-explore-bench
 
 fuzz-build: deps
 	@cmake --preset fuzz >/dev/null
