@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup package format clean
+.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup bench-batch package format clean
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,11 @@ fuzz: fuzz-build
 bench-startup: build
 	@scripts/install-deps bench
 	bench/startup ./build/release/src/vek
+
+# vek-calc on a million-row batch against R on the same file, and two million-point sweeps.
+bench-batch: build
+	@scripts/install-deps bench
+	bench/batch ./build/release/src/cli/vek-calc
 
 # A Debian package of the release build: build/release/vek_<version>_<arch>.deb.
 package: build
