@@ -31,9 +31,9 @@ int Fail(std::string_view message) {
 std::vector<vek::planning::Sweep> SweepsOf(const Invocation& invocation,
                                            const vek::ScreenSession& base) {
     std::vector<vek::planning::Sweep> sweeps;
-    for (const std::string& spec : invocation.sweeps) {
-        vek::planning::SweepSpec parsed = vek::planning::ParseSweep(spec, base.separator());
-        if (!parsed.sweep) throw UsageError("--sweep " + spec + ": " + parsed.problem);
+    for (const std::string& argument : invocation.sweeps) {
+        vek::planning::ParsedSweep parsed = vek::planning::ParseSweep(argument, base.separator());
+        if (!parsed.sweep) throw UsageError("--sweep " + argument + ": " + parsed.problem);
         sweeps.push_back(std::move(*parsed.sweep));
     }
     if (const auto problem = vek::planning::GridProblem(base, sweeps)) {

@@ -135,9 +135,9 @@ GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const S
     Grid grid;
     grid.separator = base.separator();
     for (const SweepText* text : {&rows, &columns}) {
-        SweepSpec spec = ParseSweep(SweepArgument(*text), base.separator());
-        if (!spec.sweep) return {std::nullopt, spec.problem};
-        grid.sweeps.push_back(std::move(*spec.sweep));
+        ParsedSweep argument = ParseSweep(SweepArgument(*text), base.separator());
+        if (!argument.sweep) return {std::nullopt, argument.problem};
+        grid.sweeps.push_back(std::move(*argument.sweep));
     }
     if (std::optional<std::string> problem = GridProblem(base, grid.sweeps)) {
         return {std::nullopt, *problem};

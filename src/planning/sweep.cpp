@@ -16,11 +16,11 @@ bool IsSweepable(Variable variable) {
            std::end(kSweepable);
 }
 
-SweepSpec Problem(std::string problem) {
+ParsedSweep Problem(std::string problem) {
     return {std::nullopt, std::move(problem)};
 }
 
-SweepSpec NotANumber(std::string_view text, char separator) {
+ParsedSweep NotANumber(std::string_view text, char separator) {
     std::string problem = "'";
     problem.append(text).append("' is not a number (decimal separator '");
     problem.push_back(separator);
@@ -37,7 +37,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-SweepSpec ParseRange(Variable variable, std::string_view values, char separator) {
+ParsedSweep ParseRange(Variable variable, std::string_view values, char separator) {
     const std::vector<std::string_view> parts = Split(values, ':');
     if (parts.size() != 3) return Problem("a range is FROM:TO:STEP");
     std::optional<Quantity> bounds[3];
@@ -61,7 +61,7 @@ SweepSpec ParseRange(Variable variable, std::string_view values, char separator)
     return {Sweep::Range(variable, from, step, static_cast<std::int64_t>(count)), {}};
 }
 
-SweepSpec ParseList(Variable variable, std::string_view values, char separator) {
+ParsedSweep ParseList(Variable variable, std::string_view values, char separator) {
     std::vector<Quantity> list;
     for (const std::string_view part : Split(values, '/')) {
         const std::optional<Quantity> value = QuantityFromText(part, separator);
@@ -105,18 +105,18 @@ Quantity Sweep::at(std::int64_t index) const {
     return Quantity::FromScaled(from_.scaled() + index * step_.scaled());
 }
 
-SweepSpec ParseSweep(std::string_view spec, char separator) {
-    const std::size_t equals = spec.find('=');
-    const std::string_view name = spec.substr(0, equals);
+ParsedSweep ParseSweep(std::string_view argument, char separator) {
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
     const std::optional<Variable> variable = VariableNamed(name);
     if (equals == std::string_view::npos || !variable || !IsSweepable(*variable)) {
         std::string problem = "'";
-        problem.append(spec).append(
+        problem.append(argument).append(
             "' is not VAR=FROM:TO:STEP or VAR=A/B/... with VAR one of V, Z, prob, E, n, N, p, "
             "deff or response_rate");
         return Problem(problem);
     }
-    const std::string_view values = spec.substr(equals + 1);
+    const std::string_view values = argument.substr(equals + 1);
     if (values.find('/') != std::string_view::npos) return ParseList(*variable, values, separator);
     return ParseRange(*variable, values, separator);
 }

@@ -36,11 +36,11 @@ private:
 
 // "VAR=FROM:TO:STEP" or "VAR=A/B/…" with `separator` as decimal separator; the problem in
 // vek-calc's words otherwise.
-struct SweepSpec {
+struct ParsedSweep {
     std::optional<Sweep> sweep;
     std::string problem;
 };
-SweepSpec ParseSweep(std::string_view spec, char separator);
+ParsedSweep ParseSweep(std::string_view argument, char separator);
 
 // Why the sweeps cannot run from `base`: a variable swept twice, Z with prob, p with V, a
 // dependent variable, N with an infinite population, more than kMaxSweepPoints points.

@@ -75,7 +75,7 @@ TEST(Entries, ContactsAtTheResponseRateAreInterviews) {
 
 struct SweepCase {
     const char* name;
-    const char* spec;
+    const char* argument;
     std::vector<std::int64_t> points;  // scaled; empty: refused
     const char* problem;
 };
@@ -83,7 +83,7 @@ struct SweepCase {
 class Sweeps : public testing::TestWithParam<SweepCase> {};
 
 TEST_P(Sweeps, CountOnTheScaledIntegers) {
-    const SweepSpec parsed = ParseSweep(GetParam().spec, ',');
+    const ParsedSweep parsed = ParseSweep(GetParam().argument, ',');
     ASSERT_EQ(parsed.sweep.has_value(), !GetParam().points.empty()) << parsed.problem;
     if (!parsed.sweep) {
         EXPECT_NE(parsed.problem.find(GetParam().problem), std::string::npos) << parsed.problem;
@@ -110,10 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Sweeps, GridProblems) {
     ScreenSession base(',');
-    const auto grid = [&](std::initializer_list<const char*> specs) {
+    const auto grid = [&](std::initializer_list<const char*> arguments) {
         std::vector<Sweep> sweeps;
-        for (const char* spec : specs)
-            sweeps.push_back(*ParseSweep(spec, ',').sweep);
+        for (const char* argument : arguments)
+            sweeps.push_back(*ParseSweep(argument, ',').sweep);
         return GridProblem(base, sweeps).value_or("");
     };
     EXPECT_EQ(grid({"E=0,01:0,1:0,01", "prob=0,1/0,05"}), "");
