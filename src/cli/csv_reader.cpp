@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/csv_reader.h"
 
 #include <array>
+#include <cstring>
 
 #include "cli/errors.h"
 
@@ -43,6 +45,8 @@ void CsvReader::OnField(void* text, std::size_t length, void* data) {
         reader.problem_ = "more than 32 fields";
     } else if (reader.currentBytes_ > kMaxRecordBytes) {
         reader.problem_ = "a record over 64 KiB";
+    } else if (std::memchr(text, '\0', length) != nullptr) {
+        reader.problem_ = "a NUL byte in a field";
     } else {
         reader.current_.emplace_back(static_cast<const char*>(text), length);
     }

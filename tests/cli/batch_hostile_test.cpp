@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vek-calc --batch - on hostile input: each is refused with exit status 2 and one line on stderr
 // naming the record, rather than read into memory or into the results; a byte-order mark and
 // CR LF line ends are ordinary input.
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // A NUL byte is no text anyone typed: the record is refused, not entered as a
                     // number whose error message would carry the NUL into the results.
                     HostileCase{"NUL_bytes_in_cells", std::string("V;E\n0,2\0\0;0,01\n", 15), 2,
-                                "vek-calc: line 2: ", ""},
+                                "vek-calc: line 2: a NUL byte in a field\n", ""},
                     // The strata of vek-calc --help's batch example.
                     HostileCase{"a_byte_order_mark_and_CR_LF",
                                 "\xEF\xBB\xBFpopulation;N;V;E\r\nfinite;12000;0,25;0,03\r\n"
