@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 # Seconds per fuzz target: `make fuzz` runs, and the smoke run inside `make test`.

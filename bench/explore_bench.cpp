@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window's refresh on the user-interface thread: a 100 × 10 grid recomputed, its
 // table model reset and its chart series replaced. The goal is one frame, 16 ms.
 #include <benchmark/benchmark.h>

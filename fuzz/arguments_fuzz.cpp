@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as vek-calc's command line, the arguments split at NUL bytes. Either a UsageError
 // with a reason refuses it, or the invocation keeps the combinations vek-calc allows and means
 // the same when written out as arguments again and read back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a batch CSV stream, read to the end with ';' and with ',' between fields. Every
 // record the reader gives has 1 to 32 fields and at most 64 KiB of field bytes; a refusal is a
 // UsageError naming its line, and nothing else escapes. Records read back the same when written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a quantity, with either decimal separator: a text that converts must give
 // back the same quantity through its own text; and every scaled value survives text and back.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A broken property: named on stderr, then libFuzzer keeps the input that broke it.
 #pragma once
 

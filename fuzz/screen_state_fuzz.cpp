@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a screen-state file: decoded, checked, applied to a model state and recalculated
 // as a restore does. The record must survive encoding; a record the restore accepts ends with
 // its dependent variable recomputed and everything else as the file said; a negative V is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a --sweep value, with ',' and with '.' as decimal separator. A range FROM:TO:STEP
 // or a list A/B/C of numbers of a sweepable variable is accepted with 1 to 1,000,000 points
 // (anything else is refused with a reason); a range starts at FROM, moves by STEP and goes as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes loaded into the text box and saved again: decoded from Windows-1252 with the line
 // ends normalised, then encoded. Every character read must be writable; the saved text has no
 // lone CR or LF; and a text that had none comes back byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VEK: creates the twelve windows once, in their order, and runs the event loop.
 #include <QIcon>
 #include <QPixmap>

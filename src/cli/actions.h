@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's actions carried out on the screen session, as the screen carries them out.
 #pragma once
 

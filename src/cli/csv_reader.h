@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records of a CSV stream (RFC 4180), read by libcsv a block at a time, so memory stays bounded
 // whatever the input: a record over 64 KiB, more than 32 fields or an unterminated quote is an
 // error, never an allocation that grows with the input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures of a vek-calc run that end it with exit status 2 and nothing on stdout.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vek-calc: the main screen's actions from the command line.
 #include <cstdio>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What vek-calc prints on stdout after the final calculation.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweeps and batches: many result rows from one screen session, computed on every core and
 // written in their order, as CSV in the separator's dialect or as JSON.
 #pragma once

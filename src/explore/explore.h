@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window knows of the exploring window, whose code (with Qt Charts) lives in a
 // plugin loaded on first use, so that start-up never pays for it.
 #pragma once

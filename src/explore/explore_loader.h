@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the exploring window's plugin on first use: installed beside the program, or in the
 // build tree.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window: how the dependent variable moves when the others move, under a design
 // effect and a response rate, as a table, a chart and a paragraph for the protocol. It follows
 // the main screen live and writes into it only through "Usar como V".

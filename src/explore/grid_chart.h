@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window's grid as curves: one per column value against the row variable, the cell
 // nearest the main screen marked. Tick labels are written by QuantityToText, so they carry the
 // decimal separator and no digit grouping.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window's grid as a table: one row per row value, one column per column value,
 // each cell the dependent variable (or the contacts) as the screen would show it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window as a plugin: the main program loads it on the first "Explorar y
 // planificar…", so Qt Charts is never loaded at start-up.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text report that justifies the current result: Windows-1252, CR LF after every line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files written whole or not at all: a failed write leaves the previous file as it was.
 #pragma once
 

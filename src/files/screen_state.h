@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-state file: one 48-byte little-endian record of the five quantities, the
 // dependent-variable code and the population type.
 #pragma once

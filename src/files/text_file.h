@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text as the program keeps it in files: Windows-1252, one byte per character, CR LF line ends.
 #pragma once
 

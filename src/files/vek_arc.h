@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-management window: explains the three file operations and carries their buttons.
 #pragma once
 

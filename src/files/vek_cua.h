@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text box window: shows the report file in an editable box, saves it back or reloads it.
 #pragma once
 

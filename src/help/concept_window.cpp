@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/concept_window.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the eight concept help windows share: the yellow pop-up note that closes itself when
 // the user turns to another window of the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general information window: what the program is for, and an index of the concepts
 // that opens their help windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/vek_pob.h"
 
 #include "ui_vek_pob.h"

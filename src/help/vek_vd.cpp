@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/vek_vd.h"
 
 #include "ui_vek_vd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concept help window: the dependent variable, with a picture of its field showing an error.
 #pragma once
 

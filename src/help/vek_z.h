@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concept help window: standardized distance Z.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planning beyond the simple random sample: a design effect for cluster or complex designs,
 // the contacts that a response rate asks for, and the variance of an expected proportion.
 #pragma once

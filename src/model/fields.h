@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What leaving a field of the main screen does to the model: the field rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the standardized distance Z and its two-sided error probability.
 #pragma once
 

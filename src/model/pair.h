@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Z and prob stay paired: whoever stores one stores the other, converted like this.
 #pragma once
 

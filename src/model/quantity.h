@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal quantities: the values of the sampling model, with exactly four decimals.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recalculation of the dependent variable: the one place of the sampling formulas.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model state: the six quantities of the screen and which one is dependent.
 #pragma once
 

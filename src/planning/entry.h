@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering one value, as vek-calc's actions, sweeps and batch rows do: into a field of the screen
 // with the field's rules, or into the design. Every refusal is told in vek-calc's words.
 #pragma once

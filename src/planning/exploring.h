@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the exploring window starts from: a grid around the screen's state, and the vek-calc
 // command that reproduces the screen.
 #pragma once

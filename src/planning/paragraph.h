@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sentence or two, in Spanish, to paste into a survey protocol: what was computed and the
 // result, the values and the confidence used, the population, and the design where given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweeps: one or two variables over a grid of values, each point entered into the screen as
 // vek-calc's NAME=VALUE would be, then "Calcula".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One result row of a sweep or a batch: the stored values after the calculation, and how it
 // ended; written as CSV in the decimal separator's dialect, or as JSON.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: Qt's, with the error report as the last net for exceptions that
 // escape an event handler.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File dialogs and message boxes behind one seam, so tests answer them without a person.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide error report: whatever a handler does not catch ends the handler and is
 // shown in a message box; the program carries on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layouts name the classic desktop fonts in points; here they become installed free fonts
 // sized in pixels, so the pixel layouts hold whatever the screen's dots per inch.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one outside setting the program consults: the decimal symbol of the regional settings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (file dialogs, context menus, message box buttons) in Spanish, like the rest
 // of the program, whatever the user's locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows: created once, reached by number, shown non-modally, centred the
 // first time and back at their last position afterwards.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the interactive screen of the sampling model. It renders a ScreenSession
 // and turns the user's actions into the session's operations.
 #pragma once

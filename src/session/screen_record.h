@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen as the screen-state file keeps it: five quantities, the dependent-variable code
 // and the population byte. Built from the session for "Guardar", applied by "Recuperar".
 #pragma once

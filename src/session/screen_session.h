@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen without its windows. One session holds what the screen shows (the model
 // state, the population type, the six field texts and the Z option's caption) and carries out
 // every operation of the screen. The main window renders it; vek-calc drives it; so the two give

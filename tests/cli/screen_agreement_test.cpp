@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and vek-calc agree: each script runs through the offscreen main window, as a
 // person works it (focus, type, Tab, click), and through the built vek-calc; the field texts
 // and the stored quantities must be the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vek-calc end to end: the built program with a fixed locale, its streams and exit status.
 #include <fcntl.h>
 #include <gtest/gtest.h>

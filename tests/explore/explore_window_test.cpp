@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exploring window as a person uses it: opened from the main window's menus and shortcut,
 // following the main screen, its numbers against vek-calc, "Usar como V", the exports and the
 // copies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-management window's three operations on a real main window, offscreen, with scripted
 // dialogs.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile disks and files through the windows' own save and load paths: a full device, places
 // that cannot be written, a folder that vanished or stands where a file should be, a named
 // pipe, Spanish letters and spaces in a path, an empty and a 10 MB text. Each gives its message,

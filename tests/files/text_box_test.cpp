@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text box window driven like a user, offscreen: loading, editing, saving, reloading.
 #include <unistd.h>
 

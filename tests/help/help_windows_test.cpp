@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help and information windows: who opens what, when a note window closes, and the
 // laid-out captions, sizes, texts and tab orders.
 #include <QAbstractButton>

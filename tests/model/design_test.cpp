@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design effect, the response rate and the expected proportion: their bounds, the adjusted
 // recalculation checked by hand, and the property that ties the design back to simple random
 // sampling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planning around the screen session: entries as vek-calc tells them, sweep grids, result rows
 // in both CSV dialects, and the protocol paragraph of each dependent variable.
 #include <gtest/gtest.h>

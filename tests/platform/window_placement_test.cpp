@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window shown again comes back where it was, also when it holds controls (every real
 // window does; the keeper of its place must not be confused with one of them).
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven like a user: keys, clicks and pointer moves, offscreen.
 #include "screen/vek1.h"
 

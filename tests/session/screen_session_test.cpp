@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen session: what it holds, what each operation marks as changed, and the records it
 // will and will not restore.
 #include "session/screen_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told: the accessible name of every control against its visible text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, the file window and the text box wired as the program wires them, over a
 // temporary folder and scripted dialogs: a fresh set for each test function.
 #pragma once

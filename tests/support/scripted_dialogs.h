@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers file dialogs from a script and records message boxes, so no test waits for a person.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files for tests that read and write the disk: free of assertions, so GoogleTest and Qt Test
 // callers wrap them in their own checks.
 #pragma once

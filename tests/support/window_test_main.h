@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of a window test: Spanish regional settings, whose comma the field texts use (never
 // the machine's), the program's font substitutions and Qt's Spanish, as the program starts.
 #pragma once
