@@ -35,10 +35,11 @@ fuzz-build: deps
 fuzz: fuzz-build
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run build/fuzz
 
-# Launch-to-visible time and peak memory of the real program against galculator, under Xvfb.
+# Launch-to-visible time, peak memory and CPU time of the real program against a one-label Qt
+# window and galculator, under Xvfb, in three rounds.
 bench-startup: build
 	@scripts/install-deps bench
-	bench/startup ./build/release/src/vek
+	bench/startup ./build/release/src/vek ./build/release/bench/vek-floor-window
 
 # vek-calc on a million-row batch against R on the same file, and two million-point sweeps.
 bench-batch: build
