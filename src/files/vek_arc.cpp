@@ -91,7 +91,7 @@ TForm10::TForm10(TForm1& mainWindow, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm10>()), mainWindow_(mainWindow) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
-    vek::platform::FitLabelsToText(this);
+    vek::platform::FitLabelsToTextWhenShown(this);
     vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::CloseOnly);
     connect(ui->Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(ui->Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));

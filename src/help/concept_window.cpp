@@ -15,7 +15,7 @@ ConceptWindow::ConceptWindow(QWidget* parent) : QWidget(parent) {
 
 void ConceptWindow::UseConceptLook() {
     vek::platform::UsePixelFonts(this);
-    vek::platform::FitLabelsToText(this);
+    vek::platform::FitLabelsToTextWhenShown(this);
     vek::platform::UseToolWindowFrame(this);
 }
 

@@ -21,7 +21,7 @@ void ShowForm(int number) {
 TForm9::TForm9(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
     vek::platform::UsePixelFonts(this);
-    vek::platform::FitLabelsToText(this);
+    vek::platform::FitLabelsToTextWhenShown(this);
     vek::platform::UseDialogFrame(this, vek::platform::TitleButtons::CloseOnly);
 
     // Button1Click … Button8Click: each index button shows its concept's window.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fonts.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
@@ -46,6 +47,24 @@ void UsePixelFont(QWidget* widget) {
     widget->setFont(font);
 }
 
+// Sizing a label loads its font and lays out its text: in the windows that start up hidden that
+// was most of the start-up time, for windows a user may never open. The show event comes before
+// the window is mapped, so nothing is ever painted at the unfitted size.
+class LabelFitter final : public QObject {
+public:
+    explicit LabelFitter(QWidget* root) : QObject(root) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            for (QLabel* label : watched->findChildren<QLabel*>())
+                label->adjustSize();
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void InstallFontSubstitutions() {
@@ -64,9 +83,8 @@ void UsePixelFonts(QWidget* root) {
         UsePixelFont(child);
 }
 
-void FitLabelsToText(QWidget* root) {
-    for (QLabel* label : root->findChildren<QLabel*>())
-        label->adjustSize();
+void FitLabelsToTextWhenShown(QWidget* root) {
+    root->installEventFilter(new LabelFitter(root));
 }
 
 void SetFontPoints(QWidget* widget, int points) {

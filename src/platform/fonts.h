@@ -16,8 +16,8 @@ int PixelHeight(int points);
 // Gives `root` and every widget inside it the pixel height of its font's point size.
 void UsePixelFonts(QWidget* root);
 
-// Sizes every label inside `root` to its text, as laid-out labels do; call after UsePixelFonts.
-void FitLabelsToText(QWidget* root);
+// Sizes every label inside `root` to its text, as laid-out labels do, when `root` is first shown.
+void FitLabelsToTextWhenShown(QWidget* root);
 
 // Sets the size of `widget`'s font to `points`, in pixels like UsePixelFonts.
 void SetFontPoints(QWidget* widget, int points);
