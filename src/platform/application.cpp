@@ -8,6 +8,7 @@
 namespace vek::platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    WaitForFontConfiguration();
     setApplicationName(QStringLiteral("vek"));
     InstallFontSubstitutions();
     InstallQtSpanish(*this);

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include <fontconfig/fontconfig.h>
+
 namespace vek::platform {
 namespace {
 
@@ -66,6 +68,14 @@ public:
 };
 
 }  // namespace
+
+// fontconfig reads its configuration once per process, safely from any thread; Qt's first font
+// then finds it read.
+FontConfigurationReader::FontConfigurationReader() : reader_([] { FcInit(); }) {}
+
+void FontConfigurationReader::WaitForFontConfiguration() {
+    if (reader_.joinable()) reader_.join();
+}
 
 void InstallFontSubstitutions() {
     for (const auto& [family, installed] : kSubstitutions) {

@@ -3,9 +3,22 @@
 // sized in pixels, so the pixel layouts hold whatever the screen's dots per inch.
 #pragma once
 
+#include <thread>
+
 class QWidget;
 
 namespace vek::platform {
+
+// Reads the system's font configuration on a second thread from construction until
+// WaitForFontConfiguration(): the largest single cost of start-up, overlapped with Qt's own.
+class FontConfigurationReader {
+protected:
+    FontConfigurationReader();
+    void WaitForFontConfiguration();
+
+private:
+    std::jthread reader_;
+};
 
 // Maps the layouts' font families to installed look-alikes. Call once before any window exists.
 void InstallFontSubstitutions();
