@@ -7,8 +7,7 @@
 //
 // Small inputs never reach the 64 KiB bound, so an input starting with 0xFF or 0xFE (bytes no
 // UTF-8 text has) is LEAD HEAD LEAD BODY: HEAD once, then BODY without its line ends repeated to
-// just over 64 KiB, read once with ';' (0xFF) or ',' (0xFE): libcsv grows a long field's buffer
-// 128 bytes at a time, which under ASan costs milliseconds a read.
+// just over 64 KiB, read once with ';' (0xFF) or ',' (0xFE).
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -96,8 +95,8 @@ std::string Expanded(std::string_view input) {
     const std::size_t mark = input.find(lead);
     const std::string_view head = mark == std::string_view::npos ? "" : input.substr(0, mark);
     const std::string_view body = mark == std::string_view::npos ? input : input.substr(mark + 1);
-    // Line ends are dropped from BODY: the reader clears a 64 KiB block for every record it
-    // gives, so thousands of repeated records would only slow the search down.
+    // Line ends are dropped from BODY: one long record is what the bound is about, and thousands
+    // of short repeated ones would only slow the search down.
     std::string repeated;
     for (const char c : body) {
         if (c != '\n' && c != '\r') repeated += c;

@@ -9,12 +9,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vek::cli {
 
-inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} * 1024;
 inline constexpr std::size_t kMaxFields = 32;
 
 class CsvReader {
@@ -40,6 +41,7 @@ private:
     [[noreturn]] void Refuse(const std::string& why) const;
 
     std::FILE* file_;
+    std::unique_ptr<char[]> block_;  // read into a block at a time, never cleared
     csv_parser parser_{};
     bool atStart_ = true;
     bool ended_ = false;
