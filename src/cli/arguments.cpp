@@ -23,9 +23,9 @@ public:
     bool AtEnd() const { return next_ >= arguments_.size(); }
     std::string_view Next() { return arguments_[next_++]; }
 
-    std::string_view ValueOf(std::string_view option, std::string_view inline_value,
-                             bool has_inline_value) {
-        if (has_inline_value) return inline_value;
+    std::string_view ValueOf(std::string_view option, std::string_view inlineValue,
+                             bool hasInlineValue) {
+        if (hasInlineValue) return inlineValue;
         if (AtEnd()) throw UsageError(std::string(option) + " needs a value");
         return Next();
     }
@@ -100,19 +100,18 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             continue;
         }
         const std::size_t equals = argument.find('=');
-        const bool has_inline_value =
-            argument.starts_with("--") && equals != std::string_view::npos;
-        const std::string_view option = has_inline_value ? argument.substr(0, equals) : argument;
-        const std::string_view inline_value =
-            has_inline_value ? argument.substr(equals + 1) : std::string_view();
-        auto value = [&] { return reader.ValueOf(option, inline_value, has_inline_value); };
+        const bool hasInlineValue = argument.starts_with("--") && equals != std::string_view::npos;
+        const std::string_view option = hasInlineValue ? argument.substr(0, equals) : argument;
+        const std::string_view inlineValue =
+            hasInlineValue ? argument.substr(equals + 1) : std::string_view();
+        auto value = [&] { return reader.ValueOf(option, inlineValue, hasInlineValue); };
         static constexpr std::string_view kWithValues[] = {
             "--separator", "--dependent", "--load",          "--save",          "--report",
             "--deff",      "--icc",       "--cluster-size", "--response-rate", "--sweep",
             "--batch"};
-        const bool takes_value =
-            std::find(std::begin(kWithValues), std::end(kWithValues), option) != std::end(kWithValues);
-        if (has_inline_value && !takes_value) {
+        const bool takesValue = std::find(std::begin(kWithValues), std::end(kWithValues), option) !=
+                                std::end(kWithValues);
+        if (hasInlineValue && !takesValue) {
             throw UsageError(std::string(option) + " takes no value");
         }
         if (option == "--help" || option == "-h") {
@@ -286,10 +285,8 @@ Examples:
                      E reached with 400 contacts at 80 % response: 320
                      interviews, E 0,0548.
   vek-calc --separator , --finite --batch estratos.csv
-                     one row a stratum, with estratos.csv holding
-                       N;V;E
-                       12000;0,25;0,03
-                       3000;0,2;0,05
+                     one row a stratum: with estratos.csv holding the lines
+                     "N;V;E", "12000;0,25;0,03" and "3000;0,2;0,05", the
                      rows "1;...;981;12000;n;finite;1;1;981;981;" and
                      "2;...;279;3000;n;finite;1;1;279;279;".
   vek-calc --separator , --finite N=1000000 p=0,5 E=0,05 --deff 2 --paragraph
