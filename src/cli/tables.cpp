@@ -24,14 +24,12 @@ struct Chunk {
     bool failed = false;
 };
 
-// Writes the rows of a table as they come, in order.
+// Writes the rows of a table as they come, in order. The header waits for the first rows, so
+// that input refused before any row is computed leaves standard output empty.
 class TableWriter {
 public:
     TableWriter(TableFormat format, char separator, std::FILE* out)
-        : format_(format), separator_(separator), out_(out) {
-        if (format_ == TableFormat::Csv) Put(planning::CsvHeader(separator_));
-        if (format_ == TableFormat::JsonArray) Put("[\n");
-    }
+        : format_(format), separator_(separator), out_(out) {}
 
     void Append(Chunk& chunk, const planning::ResultRow& row) const {
         chunk.failed = chunk.failed || planning::Failed(row);
@@ -52,6 +50,7 @@ public:
 
     void Write(const Chunk& chunk) {
         if (chunk.text.empty()) return;
+        Start();
         if (format_ == TableFormat::JsonArray && wroteRows_) Put(",\n");
         Put(chunk.text);
         wroteRows_ = true;
@@ -60,12 +59,20 @@ public:
 
     // Returns whether any row failed.
     bool Finish() {
+        Start();
         if (format_ == TableFormat::JsonArray) Put(wroteRows_ ? "\n]\n" : "]\n");
         if (std::fflush(out_) != 0) throw UsageError("cannot write on stdout");
         return failed_;
     }
 
 private:
+    void Start() {
+        if (started_) return;
+        started_ = true;
+        if (format_ == TableFormat::Csv) Put(planning::CsvHeader(separator_));
+        if (format_ == TableFormat::JsonArray) Put("[\n");
+    }
+
     void Put(std::string_view text) {
         if (std::fwrite(text.data(), 1, text.size(), out_) != text.size()) {
             throw UsageError("cannot write on stdout");
@@ -75,6 +82,7 @@ private:
     TableFormat format_;
     char separator_;
     std::FILE* out_;
+    bool started_ = false;
     bool wroteRows_ = false;
     bool failed_ = false;
 };
@@ -83,7 +91,7 @@ private:
 // chunks' order; a few chunks at most are in flight, so memory does not grow with the input.
 template <class Input, class Next, class Work>
 void InOrder(Next next, Work work, TableWriter& writer) {
-    const std::size_t inFlight = 2 * std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t inFlight = std::size_t{2} * std::max(1U, std::thread::hardware_concurrency());
     std::deque<std::future<Chunk>> pending;
     while (std::optional<Input> input = next()) {
         if (pending.size() == inFlight) {
@@ -255,6 +263,7 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
                    reader.Next(record.fields)) {
                 record.line = reader.line();
                 records.push_back(std::move(record));
+                record = Record{};
             }
             if (records.empty()) return std::nullopt;
             return records;

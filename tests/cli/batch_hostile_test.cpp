@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// vek-calc --batch - on hostile input: each is refused with exit status 2 and one line on stderr
-// naming the record, rather than read into memory or into the results; a byte-order mark and
-// CR LF line ends are ordinary input.
+// vek-calc --batch - on hostile input: each is refused with exit status 2, one line on stderr
+// naming the record and nothing on stdout, rather than read into memory or into the results; a
+// byte-order mark and CR LF line ends are ordinary input.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -48,6 +48,7 @@ Outcome RunBatch(const std::string& input) {
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<std::string> args = {VEK_CALC_PATH, "--separator", ",", "--batch", "-"};
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
@@ -98,6 +99,7 @@ TEST_P(HostileBatch, EndsWithOneLineOrTheRows) {
         EXPECT_EQ(outcome.out, c.out);
         return;
     }
+    EXPECT_EQ(outcome.out, "");
     EXPECT_TRUE(outcome.err.starts_with(c.err)) << outcome.err.substr(0, 200);
     EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
     EXPECT_TRUE(outcome.err.ends_with('\n'));
