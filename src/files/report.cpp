@@ -34,7 +34,7 @@ QString TitleText(Title title) {
 
 // Indexed by the dependent-variable code, plus 5 for a finite population; empty: no line.
 QString FormulaLine(int index) {
-    static const QStringList formulas = {
+    static const QStringList kFormulas = {
         QString(),
         QStringLiteral("V = E²*n/Z²"),
         QStringLiteral("Z = E*(n/V)^(1/2)"),
@@ -47,8 +47,8 @@ QString FormulaLine(int index) {
         QStringLiteral("n = N/(E²*[N-1]/Z²/V+1)"),
         QStringLiteral("N = (Z²V-E²)/(Z²V/n-E²)"),
     };
-    if (index < 1 || index >= formulas.size() || formulas[index].isEmpty()) return {};
-    return kIndent + formulas[index];
+    if (index < 1 || index >= kFormulas.size() || kFormulas[index].isEmpty()) return {};
+    return kIndent + kFormulas[index];
 }
 
 bool IsDependent(const ReportInput& input, Field field) {

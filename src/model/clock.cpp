@@ -32,8 +32,8 @@ std::string DaysToHMS(double days) {
     const double hours = std::trunc(days * 24);
     const double rest = days - hours / 24;
     const double minutes = std::trunc(rest * 24 * 60);
-    const double rest_of_minute = rest - minutes / 24 / 60;
-    const double seconds = std::trunc(rest_of_minute * 24 * 60 * 60);
+    const double restOfMinute = rest - minutes / 24 / 60;
+    const double seconds = std::trunc(restOfMinute * 24 * 60 * 60);
     return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds);
 }
 

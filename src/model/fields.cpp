@@ -71,19 +71,19 @@ FieldExit LeavePairField(ModelState& state, Field field, std::string_view text, 
     Quantity& quantity = QuantityOf(state, field);
     const std::optional<Quantity> typed = QuantityFromText(text, separator);
     if (typed) quantity = *typed;
-    const Quantity in_range = BroughtIntoRange(field, quantity);
+    const Quantity inRange = BroughtIntoRange(field, quantity);
     EntryOutcome outcome = EntryOutcome::Accepted;
     if (!typed) {
         outcome = EntryOutcome::NotANumber;
-    } else if (in_range != quantity) {
+    } else if (inRange != quantity) {
         outcome = EntryOutcome::Corrected;
     }
-    quantity = in_range;
-    Quantity& partner_quantity = QuantityOf(state, partner);
-    partner_quantity = PartnerValue(field, quantity);
+    quantity = inRange;
+    Quantity& partnerQuantity = QuantityOf(state, partner);
+    partnerQuantity = PartnerValue(field, quantity);
     return {outcome,
             {{field, QuantityToText(quantity, separator)},
-             {partner, QuantityToText(partner_quantity, separator)}}};
+             {partner, QuantityToText(partnerQuantity, separator)}}};
 }
 
 }  // namespace

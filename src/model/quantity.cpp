@@ -90,9 +90,9 @@ std::optional<ScaledDecimal> ParseDecimal(std::string_view text, char separator)
     ScaledDecimal number;
     number.negative = TakeSign(reader);
     const std::string_view integer = reader.TakeDigits();
-    const bool has_separator = reader.Take(separator);
-    const std::string_view fraction = has_separator ? reader.TakeDigits() : std::string_view{};
-    if (integer.empty() && !has_separator) return std::nullopt;
+    const bool hasSeparator = reader.Take(separator);
+    const std::string_view fraction = hasSeparator ? reader.TakeDigits() : std::string_view{};
+    if (integer.empty() && !hasSeparator) return std::nullopt;
     const std::int64_t exponent = TakeExponent(reader);
     reader.SkipSpaces();
     if (!reader.AtEnd()) return std::nullopt;
@@ -125,9 +125,9 @@ bool RoundsUp(std::string_view dropped, std::uint64_t kept) {
 std::optional<std::uint64_t> ScaledMagnitude(const ScaledDecimal& number) {
     const auto length = static_cast<std::int64_t>(number.digits.size());
     if (length == 0) return 0;
-    const std::int64_t whole_digits = length + number.shift;
-    if (whole_digits > kMaxScaledDigits) return std::nullopt;
-    if (whole_digits < 0) return 0;
+    const std::int64_t wholeDigits = length + number.shift;
+    if (wholeDigits > kMaxScaledDigits) return std::nullopt;
+    if (wholeDigits < 0) return 0;
     if (number.shift >= 0) {
         std::uint64_t value = DigitsValue(number.digits);
         for (std::int64_t i = 0; i < number.shift; ++i)
@@ -135,8 +135,8 @@ std::optional<std::uint64_t> ScaledMagnitude(const ScaledDecimal& number) {
         return value;
     }
     const std::string_view digits = number.digits;
-    const std::uint64_t kept = DigitsValue(digits.substr(0, whole_digits));
-    return kept + (RoundsUp(digits.substr(whole_digits), kept) ? 1 : 0);
+    const std::uint64_t kept = DigitsValue(digits.substr(0, wholeDigits));
+    return kept + (RoundsUp(digits.substr(wholeDigits), kept) ? 1 : 0);
 }
 
 std::int64_t Negated(std::uint64_t magnitude) {
