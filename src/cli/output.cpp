@@ -38,7 +38,7 @@ Entries SummaryOf(const ScreenSession& session, bool withDesign) {
 std::string SummaryLines(const ScreenSession& session, bool withDesign) {
     std::string lines;
     for (const auto& [key, value] : SummaryOf(session, withDesign))
-        lines += key + " " + value + "\n";
+        lines.append(key).append(" ").append(value).append("\n");
     return lines;
 }
 
