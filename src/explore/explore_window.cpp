@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <exception>
+#include <utility>
 
 #include "explore/grid_chart.h"
 #include "files/save_file.h"
@@ -53,8 +54,8 @@ vek::platform::FileDialogRequest ChartExportRequest() {
 
 }  // namespace
 
-ExploreWindow::ExploreWindow(const ExploreContext& context, QWidget* parent)
-    : ExploreView(parent), ui(std::make_unique<Ui::ExploreWindow>()), context_(context) {
+ExploreWindow::ExploreWindow(ExploreContext context, QWidget* parent)
+    : ExploreView(parent), ui(std::make_unique<Ui::ExploreWindow>()), context_(std::move(context)) {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     chart_ = new QChart;

@@ -19,7 +19,7 @@ class ExploreWindow;
 
 class ExploreWindow final : public ExploreView {
 public:
-    ExploreWindow(const ExploreContext& context, QWidget* parent = nullptr);
+    ExploreWindow(ExploreContext context, QWidget* parent = nullptr);
     ~ExploreWindow() override;
 
     void Refresh() override;
