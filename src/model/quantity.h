@@ -30,6 +30,8 @@ public:
     constexpr std::int64_t scaled() const { return scaled_; }
     long double value() const { return static_cast<long double>(scaled_) / kScale; }
 
+    // clang-tidy 14 takes the literal 0 of the defaulted <=> for a null pointer.
+    // NOLINTNEXTLINE(modernize-use-nullptr)
     friend constexpr auto operator<=>(Quantity, Quantity) = default;
 
 private:
