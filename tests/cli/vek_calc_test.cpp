@@ -51,34 +51,36 @@ private:
 Outcome RunVekCalc(const std::vector<std::string>& args,
                    std::vector<std::string> environment = {"LC_ALL=C"}) {
     Scratch scratch;
-    const std::string out_path = scratch / "stdout";
-    const std::string err_path = scratch / "stderr";
+    const std::string outPath = scratch / "stdout";
+    const std::string errPath = scratch / "stderr";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out_path.c_str(),
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err_path.c_str(),
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> argv_strings = {VEK_CALC_PATH};
-    argv_strings.insert(argv_strings.end(), args.begin(), args.end());
+    std::vector<std::string> argvStrings = {VEK_CALC_PATH};
+    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (std::string& arg : argv_strings)
+    argv.reserve(argvStrings.size() + 1);
+    for (std::string& arg : argvStrings)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& variable : environment)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
     pid_t pid = 0;
     Outcome outcome;
     if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int wait_status = 0;
-        waitpid(pid, &wait_status, 0);
-        if (WIFEXITED(wait_status)) outcome.status = WEXITSTATUS(wait_status);
+        int waitStatus = 0;
+        waitpid(pid, &waitStatus, 0);
+        if (WIFEXITED(waitStatus)) outcome.status = WEXITSTATUS(waitStatus);
     }
     posix_spawn_file_actions_destroy(&actions);
-    outcome.out = ReadFile(out_path);
-    outcome.err = ReadFile(err_path);
+    outcome.out = ReadFile(outPath);
+    outcome.err = ReadFile(errPath);
     return outcome;
 }
 

@@ -69,7 +69,7 @@ class HostileDiskTest : public QObject, private FileWindowsFixture {
     Q_OBJECT
 
 private:
-    QString immutableFile;
+    QString immutableFile_;
 
     QPlainTextEdit* box() const {
         return form11->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
@@ -110,7 +110,7 @@ private:
             return true;
         }
         if (!MakeImmutable(path)) return false;
-        immutableFile = path;
+        immutableFile_ = path;
         return true;
     }
 
@@ -118,8 +118,8 @@ private slots:
     void init() { QVERIFY(openWindows()); }
 
     void cleanup() {
-        if (!immutableFile.isEmpty()) MakeMutable(immutableFile);
-        immutableFile.clear();
+        if (!immutableFile_.isEmpty()) MakeMutable(immutableFile_);
+        immutableFile_.clear();
         QFile::setPermissions(file(QStringLiteral("solo lectura")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         closeWindows();
@@ -249,7 +249,7 @@ private slots:
     // Loaded whole, saved back byte for byte with the edit appended.
     void tenMegabyteTextFile() {
         const QString path = file(QStringLiteral("grande.txt"));
-        const QByteArray text = LongText(10 * 1024 * 1024);
+        const QByteArray text = LongText(qsizetype{10} * 1024 * 1024);
         QVERIFY(WriteFile(path, text));
         vek::ReportFileName() = path;
         showTextBox();

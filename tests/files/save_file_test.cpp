@@ -18,8 +18,8 @@ using testing::WriteFile;
 
 class SaveFile : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 };
 
 TEST_F(SaveFile, ReplacesAnExistingFileWhole) {
@@ -39,14 +39,14 @@ TEST_F(SaveFile, MissingFolderCannotBeCreated) {
 }
 
 TEST_F(SaveFile, AFolderAsTargetCannotBeCreatedAndStays) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sub")));
     EXPECT_EQ(SaveBytes(path("sub"), "x"), SaveResult::CannotCreate);
     EXPECT_TRUE(QFileInfo(path("sub")).isDir());
 }
 
 TEST_F(SaveFile, UnwritableFolderCannotBeCreated) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("locked")));
     QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_EQ(SaveBytes(path("locked/a.vkt"), "x"), SaveResult::CannotCreate);
     QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -63,11 +63,11 @@ TEST_F(SaveFile, FullDeviceIsAWriteFailure) {
 // write buffer (small) or straight to the disk (large).
 class FullDisk : public ::testing::TestWithParam<qsizetype> {
 protected:
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 };
 
 TEST_P(FullDisk, WriteStoppedShortKeepsThePreviousFile) {
-    const QString path = dir.filePath(QStringLiteral("r.vek"));
+    const QString path = dir_.filePath(QStringLiteral("r.vek"));
     ASSERT_TRUE(WriteFile(path, "previous report"));
     SaveResult result{};
     {
@@ -78,7 +78,7 @@ TEST_P(FullDisk, WriteStoppedShortKeepsThePreviousFile) {
 
     EXPECT_EQ(result, SaveResult::WriteFailed);
     EXPECT_EQ(FileContents(path), "previous report");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.vek")})
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.vek")})
         << "the temporary file was left behind";
 }
 
@@ -94,7 +94,7 @@ TEST_F(SaveFile, ReadBytesWholeOrFirstBytes) {
 TEST_F(SaveFile, ReadBytesFailsForMissingEmptyNameAndFolder) {
     EXPECT_FALSE(ReadBytes(path("missing.vkt")).has_value());
     EXPECT_FALSE(ReadBytes(QString()).has_value());
-    EXPECT_FALSE(ReadBytes(dir.path()).has_value());
+    EXPECT_FALSE(ReadBytes(dir_.path()).has_value());
 }
 
 }  // namespace

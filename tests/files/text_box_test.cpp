@@ -26,28 +26,28 @@ class TForm11Test : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs;
-    std::unique_ptr<QWidget> mainWindow;  // another window of the program
-    std::unique_ptr<TForm11> form;
-    QString path;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<vek::testing::ScriptedDialogs> dialogs_;
+    std::unique_ptr<QWidget> mainWindow_;  // another window of the program
+    std::unique_ptr<TForm11> form_;
+    QString path_;
 
     QPlainTextEdit* box() const {
-        return form->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
+        return form_->findChild<QPlainTextEdit*>(QStringLiteral("Cuadro"));
     }
     QPushButton* button(const char* name) const {
-        return form->findChild<QPushButton*>(QString::fromLatin1(name));
+        return form_->findChild<QPushButton*>(QString::fromLatin1(name));
     }
-    QString cleanTitle() const { return QStringLiteral("Archivo: ") + path + " (no modificado)"; }
-    QString editedTitle() const { return QStringLiteral("Archivo: ") + path; }
+    QString cleanTitle() const { return QStringLiteral("Archivo: ") + path_ + " (no modificado)"; }
+    QString editedTitle() const { return QStringLiteral("Archivo: ") + path_; }
 
     void verifyClean() {
-        QCOMPARE(form->windowTitle(), cleanTitle());
+        QCOMPARE(form_->windowTitle(), cleanTitle());
         QVERIFY(!button("Button1")->isEnabled());
         QVERIFY(!button("Button4")->isEnabled());
     }
     void verifyEdited() {
-        QCOMPARE(form->windowTitle(), editedTitle());
+        QCOMPARE(form_->windowTitle(), editedTitle());
         QVERIFY(button("Button1")->isEnabled());
         QVERIFY(button("Button4")->isEnabled());
     }
@@ -58,8 +58,8 @@ private:
         QCoreApplication::processEvents();
     }
     void show() {
-        vek::platform::ShowWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        vek::platform::ShowWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QCoreApplication::processEvents();
     }
     void typeAtEnd(const QString& text) {
@@ -75,29 +75,29 @@ private:
 
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<vek::testing::ScriptedDialogs>();
-        mainWindow = std::make_unique<QWidget>();
-        vek::platform::RegisterWindow(1, mainWindow.get());
-        form = std::make_unique<TForm11>();
-        vek::platform::RegisterWindow(11, form.get());
-        path = dir->filePath(QStringLiteral("informe.vek"));
-        vek::ReportFileName() = path;
-        QVERIFY(WriteFile(path, "l\xednea 1\r\nl\xednea 2\r\n"));
+        dir_ = std::make_unique<QTemporaryDir>();
+        dialogs_ = std::make_unique<vek::testing::ScriptedDialogs>();
+        mainWindow_ = std::make_unique<QWidget>();
+        vek::platform::RegisterWindow(1, mainWindow_.get());
+        form_ = std::make_unique<TForm11>();
+        vek::platform::RegisterWindow(11, form_.get());
+        path_ = dir_->filePath(QStringLiteral("informe.vek"));
+        vek::ReportFileName() = path_;
+        QVERIFY(WriteFile(path_, "l\xednea 1\r\nl\xednea 2\r\n"));
     }
 
     void cleanup() {
         vek::platform::RegisterWindow(11, nullptr);
         vek::platform::RegisterWindow(1, nullptr);
-        form.reset();
-        mainWindow.reset();
-        dialogs.reset();
-        dir.reset();
+        form_.reset();
+        mainWindow_.reset();
+        dialogs_.reset();
+        dir_.reset();
     }
 
     void layoutAndTabOrder() {
-        QCOMPARE(form->size(), QSize(539, 331));
-        QVERIFY(form->windowTitle().isEmpty());
+        QCOMPARE(form_->size(), QSize(539, 331));
+        QVERIFY(form_->windowTitle().isEmpty());
         QCOMPARE(box()->geometry(), QRect(24, 16, 489, 257));
         QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
         QCOMPARE(box()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -115,7 +115,7 @@ private slots:
             QCOMPARE(button(name)->text(), QString::fromUtf8(text));
             QCOMPARE(button(name)->toolTip(), QString::fromUtf8(tip));
         }
-        QVERIFY(!form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!form_->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         show();
         typeAtEnd(QStringLiteral("x"));  // edited: both buttons enabled
         for (const char* name : {"Button1", "Button4", "Button2"}) {
@@ -153,13 +153,13 @@ private slots:
         } else {
             verifyEdited();
         }
-        QVERIFY(dialogs->messages().isEmpty());
+        QVERIFY(dialogs_->messages().isEmpty());
     }
 
     void showsTheFileDecodedFromWindows1252() {
         show();
         QCOMPARE(box()->toPlainText(), QStringLiteral("línea 1\nlínea 2\n"));
-        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+        QCOMPARE(form_->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
     }
 
     void lineEnds_data() {
@@ -174,13 +174,13 @@ private slots:
     void lineEnds() {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, saved);
-        QVERIFY(WriteFile(path, file));
+        QVERIFY(WriteFile(path_, file));
         show();
         box()->setFocus();
         box()->moveCursor(QTextCursor::Start);
         QTest::keyClicks(box(), QStringLiteral("x"));
         QTest::mouseClick(button("Button1"), Qt::LeftButton);
-        QCOMPARE(FileContents(path), saved);
+        QCOMPARE(FileContents(path_), saved);
         verifyClean();
     }
 
@@ -189,11 +189,11 @@ private slots:
         box()->moveCursor(QTextCursor::End);
         const int cursor = box()->textCursor().position();
         // The same text with other line ends: equal once normalised.
-        QVERIFY(WriteFile(path, "l\xednea 1\nl\xednea 2\r"));
+        QVERIFY(WriteFile(path_, "l\xednea 1\nl\xednea 2\r"));
         QSignalSpy changes(box(), &QPlainTextEdit::textChanged);
         QTest::mouseClick(button("Button4"), Qt::LeftButton);  // disabled: nothing happens
-        activate(mainWindow.get());
-        activate(form.get());
+        activate(mainWindow_.get());
+        activate(form_.get());
         QCOMPARE(changes.count(), 0);
         QCOMPARE(box()->textCursor().position(), cursor);
         verifyClean();
@@ -205,7 +205,7 @@ private slots:
         QTest::keyClick(box(), Qt::Key_Delete);
         verifyEdited();
         QTest::mouseClick(button("Button1"), Qt::LeftButton);
-        QCOMPARE(QFileInfo(path).size(), 0);
+        QCOMPARE(QFileInfo(path_).size(), 0);
         verifyClean();
     }
 
@@ -213,7 +213,7 @@ private slots:
         show();
         typeAtEnd(QStringLiteral("cambio"));
         QTest::mouseClick(button("Button4"), Qt::LeftButton);
-        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+        QCOMPARE(form_->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
         verifyClean();
     }
 
@@ -232,14 +232,14 @@ private slots:
         QWidget errorBox;  // a modal box: a top-level window that is not one of Form1 … Form12
         show();
         typeAtEnd(QStringLiteral("cambio"));
-        if (from == "program") activate(mainWindow.get());
+        if (from == "program") activate(mainWindow_.get());
         if (from == "box") {
             errorBox.show();
             activate(&errorBox);
         }
         if (from == "outside") activate(nullptr);
-        activate(form.get());
-        QCOMPARE(form->BoxText().endsWith(QStringLiteral("cambio")), !reloads);
+        activate(form_.get());
+        QCOMPARE(form_->BoxText().endsWith(QStringLiteral("cambio")), !reloads);
         if (reloads) {
             verifyClean();
         } else {
@@ -249,27 +249,27 @@ private slots:
 
     // The first showing with no report: the error is reported once and nothing else changes.
     void failedLoadKeepsTheBoxAndState() {
-        vek::ReportFileName() = dir->filePath(QStringLiteral("no-existe.vek"));
+        vek::ReportFileName() = dir_->filePath(QStringLiteral("no-existe.vek"));
         show();
-        QTRY_COMPARE(dialogs->messages().size(), 1);
-        QCOMPARE(dialogs->messages().constFirst().caption, QStringLiteral("VEK"));
-        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Cannot open file ") +
-                                                      vek::ReportFileName() + QLatin1Char('.')});
+        QTRY_COMPARE(dialogs_->messages().size(), 1);
+        QCOMPARE(dialogs_->messages().constFirst().caption, QStringLiteral("VEK"));
+        QCOMPARE(dialogs_->messageTexts(), QStringList{QStringLiteral("Cannot open file ") +
+                                                       vek::ReportFileName() + QLatin1Char('.')});
         QCOMPARE(box()->toPlainText(), QStringLiteral("Cuadro"));
-        QVERIFY(form->windowTitle().isEmpty());
+        QVERIFY(form_->windowTitle().isEmpty());
         QVERIFY(button("Button1")->isEnabled());
         QVERIFY(button("Button4")->isEnabled());
         QWidget errorBox;
         errorBox.show();
         activate(&errorBox);
-        activate(form.get());
-        QCOMPARE(dialogs->messages().size(), 1);
+        activate(form_.get());
+        QCOMPARE(dialogs_->messages().size(), 1);
     }
 
     void emptyNameCannotBeOpened() {
         vek::ReportFileName().clear();
         show();
-        QTRY_COMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("Cannot open file ")});
+        QTRY_COMPARE(dialogs_->messageTexts(), QStringList{QStringLiteral("Cannot open file ")});
     }
 
     void failedSaveKeepsEdited_data() {
@@ -287,33 +287,33 @@ private slots:
         QFETCH(QString, cause);
         QFETCH(QString, message);
         if (cause == "readonly" && geteuid() == 0) QSKIP("root writes any file");
-        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
-        path = dir->filePath(QStringLiteral("sub/informe.vek"));
-        vek::ReportFileName() = path;
-        QVERIFY(WriteFile(path, "previo\r\n"));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("sub")));
+        path_ = dir_->filePath(QStringLiteral("sub/informe.vek"));
+        vek::ReportFileName() = path_;
+        QVERIFY(WriteFile(path_, "previo\r\n"));
         show();
         pasteAtEnd(QString(8192, QLatin1Char('z')));
         if (cause == "folder")
-            QVERIFY(QDir(dir->filePath(QStringLiteral("sub"))).removeRecursively());
-        if (cause == "readonly") QFile::setPermissions(path, QFile::ReadOwner);
+            QVERIFY(QDir(dir_->filePath(QStringLiteral("sub"))).removeRecursively());
+        if (cause == "readonly") QFile::setPermissions(path_, QFile::ReadOwner);
         {
             std::unique_ptr<FileSizeLimit> limit;
             if (cause == "full") limit = std::make_unique<FileSizeLimit>(1024);
             QTest::mouseClick(button("Button1"), Qt::LeftButton);
         }
-        QCOMPARE(dialogs->messageTexts(),
-                 QStringList{QString(message).replace(QStringLiteral("%1"), path)});
+        QCOMPARE(dialogs_->messageTexts(),
+                 QStringList{QString(message).replace(QStringLiteral("%1"), path_)});
         verifyEdited();
-        if (cause != "folder") QCOMPARE(FileContents(path), QByteArray("previo\r\n"));
+        if (cause != "folder") QCOMPARE(FileContents(path_), QByteArray("previo\r\n"));
     }
 
     void missingCharactersAreSavedAsQuestionMarksAndToldOnce() {
         show();
         pasteAtEnd(QStringLiteral("中文 €"));
         QTest::mouseClick(button("Button1"), Qt::LeftButton);
-        QCOMPARE(FileContents(path), QByteArray("l\xednea 1\r\nl\xednea 2\r\n?? \x80"));
-        QCOMPARE(dialogs->messages().size(), 1);
-        QCOMPARE(dialogs->messages().constFirst().icon, vek::platform::MessageIcon::Warning);
+        QCOMPARE(FileContents(path_), QByteArray("l\xednea 1\r\nl\xednea 2\r\n?? \x80"));
+        QCOMPARE(dialogs_->messages().size(), 1);
+        QCOMPARE(dialogs_->messages().constFirst().icon, vek::platform::MessageIcon::Warning);
         verifyClean();
     }
 
@@ -321,9 +321,9 @@ private slots:
         show();
         typeAtEnd(QStringLiteral("cambio"));
         QTest::mouseClick(button("Button2"), Qt::LeftButton);
-        QVERIFY(!form->isVisible());
+        QVERIFY(!form_->isVisible());
         show();
-        QCOMPARE(form->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
+        QCOMPARE(form_->BoxText(), QStringLiteral("línea 1\r\nlínea 2\r\n"));
         verifyClean();
     }
 };

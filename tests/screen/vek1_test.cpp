@@ -53,12 +53,14 @@ class TForm1Test : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<vek::ScreenSession> session;
-    std::unique_ptr<TForm1> form;
-    std::vector<std::unique_ptr<QWidget>> helpWindows;
+    std::unique_ptr<vek::ScreenSession> session_;
+    std::unique_ptr<TForm1> form_;
+    std::vector<std::unique_ptr<QWidget>> helpWindows_;
 
-    QLineEdit* edit(Field f) const { return form->field(f); }
-    QRadioButton* option(const char* name) const { return Control<QRadioButton>(form.get(), name); }
+    QLineEdit* edit(Field f) const { return form_->field(f); }
+    QRadioButton* option(const char* name) const {
+        return Control<QRadioButton>(form_.get(), name);
+    }
 
     void choose(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton); }
 
@@ -77,30 +79,30 @@ private:
 private slots:
     void initTestCase() {
         for (int number = 2; number <= vek::platform::kWindowCount; ++number) {
-            helpWindows.push_back(std::make_unique<QWidget>());
-            vek::platform::RegisterWindow(number, helpWindows.back().get());
+            helpWindows_.push_back(std::make_unique<QWidget>());
+            vek::platform::RegisterWindow(number, helpWindows_.back().get());
         }
     }
 
     void init() {
-        session = std::make_unique<vek::ScreenSession>();
-        form = std::make_unique<TForm1>(*session);
-        vek::platform::ShowWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        session_ = std::make_unique<vek::ScreenSession>();
+        form_ = std::make_unique<TForm1>(*session_);
+        vek::platform::ShowWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
     void cleanup() {
-        form.reset();
-        session.reset();
-        for (auto& window : helpWindows)
+        form_.reset();
+        session_.reset();
+        for (auto& window : helpWindows_)
             window->hide();
     }
 
     void startUpShowsTheLaidOutState() {
-        QCOMPARE(form->size(), QSize(476, 375));
-        QCOMPARE(form->windowTitle(),
+        QCOMPARE(form_->size(), QSize(476, 375));
+        QCOMPARE(form_->windowTitle(),
                  QStringLiteral("VEK II: Pantalla interactiva para tamaños de muestra"));
-        QCOMPARE(session->separator(), ',');
+        QCOMPARE(session_->separator(), ',');
         const std::pair<Field, const char*> texts[] = {{Field::V, "0,25"},  {Field::Z, "1,96"},
                                                        {Field::E, "0,03"},  {Field::n, "1068"},
                                                        {Field::N, "10000"}, {Field::prob, "0,05"}};
@@ -116,10 +118,10 @@ private slots:
         QVERIFY(option("RadioButton1")->isChecked());
         QVERIFY(option("RadioButton6")->isChecked());
         QVERIFY(!option("RadioButton7")->isEnabled());
-        QCOMPARE(form->population(), vek::Population::Infinite);
-        QCOMPARE(Control<QLabel>(form.get(), "Label6")->text(), QStringLiteral("nada"));
-        QVERIFY(Control<QLabel>(form.get(), "Panel2")->text().isEmpty());
-        QCOMPARE(session->state(), vek::ModelState{});
+        QCOMPARE(form_->population(), vek::Population::Infinite);
+        QCOMPARE(Control<QLabel>(form_.get(), "Label6")->text(), QStringLiteral("nada"));
+        QVERIFY(Control<QLabel>(form_.get(), "Panel2")->text().isEmpty());
+        QCOMPARE(session_->state(), vek::ModelState{});
     }
 
     void choosingADependentVariable_data() {
@@ -139,7 +141,7 @@ private slots:
         QFETCH(QList<int>, yellow);
         if (finite) choose("RadioButton2");
         choose(chosen.toLatin1().constData());
-        QCOMPARE(int(session->state().DependentVariable), yellow.front());
+        QCOMPARE(int(session_->state().DependentVariable), yellow.front());
         for (int number = 1; number <= 6; ++number) {
             QLineEdit* field = edit(static_cast<Field>(number));
             const bool dependent = yellow.contains(number);
@@ -173,7 +175,7 @@ private slots:
     void choosingVShowsItsStoredValueUntilCalcula() {
         choose("RadioButton3");
         QCOMPARE(edit(Field::V)->text(), QStringLiteral("0,25"));
-        QTest::mouseClick(Control<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form_.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(edit(Field::V)->text(), QStringLiteral("0,2502"));
     }
 
@@ -196,7 +198,7 @@ private slots:
         QVERIFY(option("RadioButton6")->isChecked());
         QVERIFY(!option("RadioButton7")->isChecked());
         QVERIFY(!option("RadioButton7")->isEnabled());
-        QCOMPARE(int(session->state().DependentVariable), 4);
+        QCOMPARE(int(session_->state().DependentVariable), 4);
         QCOMPARE(BaseColour(edit(Field::N)), kSilver);
         QCOMPARE(BaseColour(edit(Field::n)), kYellow);
         QVERIFY(!edit(Field::n)->isEnabled());
@@ -311,7 +313,7 @@ private slots:
         choose("RadioButton6");
         enter(Field::N, n);
         QCOMPARE(edit(Field::N)->text(), n);
-        QCOMPARE(session->state().PopulationSize, session->state().SampleSize);
+        QCOMPARE(session_->state().PopulationSize, session_->state().SampleSize);
     }
 
     void exitRunsBeforeCalcula() {
@@ -319,7 +321,7 @@ private slots:
         e->setFocus(Qt::MouseFocusReason);
         e->selectAll();
         QTest::keyClicks(e, QStringLiteral("0,02"));
-        QTest::mouseClick(Control<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form_.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(e->text(), QStringLiteral("0,02"));
         QCOMPARE(edit(Field::n)->text(), QStringLiteral("2401"));
     }
@@ -330,7 +332,7 @@ private slots:
         v->selectAll();
         QTest::keyClicks(v, QStringLiteral("1"));
         choose("RadioButton2");  // recalculates n with the new V at once
-        QCOMPARE(session->state().PopulationVariance, vek::Quantity::FromScaled(10000));
+        QCOMPARE(session_->state().PopulationVariance, vek::Quantity::FromScaled(10000));
         QCOMPARE(edit(Field::n)->text(), QStringLiteral("2992"));
     }
 
@@ -349,11 +351,11 @@ private slots:
         v->setFocus(Qt::MouseFocusReason);
         v->selectAll();
         QTest::keyClicks(v, QStringLiteral("abc"));
-        QWidget* other = helpWindows.front().get();
+        QWidget* other = helpWindows_.front().get();
         vek::platform::ShowWindow(other);
         QVERIFY(QTest::qWaitForWindowActive(other));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QCOMPARE(v->text(), QStringLiteral("abc"));
         QVERIFY(v->hasFocus());
     }
@@ -380,7 +382,7 @@ private slots:
         QFETCH(QStringList, stops);
         if (finite) choose("RadioButton2");
         if (!dependentOption.isEmpty()) choose(dependentOption.toLatin1().constData());
-        Control(form.get(), stops.front().toLatin1().constData())->setFocus(Qt::MouseFocusReason);
+        Control(form_.get(), stops.front().toLatin1().constData())->setFocus(Qt::MouseFocusReason);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < stops.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -439,11 +441,11 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, expected);
         MoveOver(edit(Field::V), QPoint(5, 5));
-        auto* panel = Control<QLabel>(form.get(), "Panel2");
+        auto* panel = Control<QLabel>(form_.get(), "Panel2");
         QCOMPARE(panel->text(), QStringLiteral("Valores admisibles: V > 0"));
         QWidget* target = control == QLatin1String("TForm1")
-                              ? form.get()
-                              : Control(form.get(), control.toLatin1().constData());
+                              ? form_.get()
+                              : Control(form_.get(), control.toLatin1().constData());
         MoveOver(target, QPoint(2, 2));
         QCOMPARE(panel->text(), expected);
     }
@@ -466,7 +468,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, window);
         QFETCH(bool, hand);
-        QWidget* clicked = Control(form.get(), control.toLatin1().constData());
+        QWidget* clicked = Control(form_.get(), control.toLatin1().constData());
         QCOMPARE(clicked->cursor().shape() == Qt::PointingHandCursor, hand);
         QWidget* help = vek::platform::Window(window);
         QTest::mousePress(clicked, Qt::LeftButton, {}, QPoint(3, 3));
@@ -478,15 +480,15 @@ private slots:
     }
 
     void clockShowsTheTimeOfDayAfterATick() {
-        auto* clock = Control<QLabel>(form.get(), "Label6");
+        auto* clock = Control<QLabel>(form_.get(), "Label6");
         QCOMPARE(clock->text(), QStringLiteral("nada"));
         const QTime before = QTime::currentTime();
-        form->Timer1Timer();
+        form_->Timer1Timer();
         const QTime shown = QTime::fromString(clock->text(), QStringLiteral("hh:mm:ss"));
         QVERIFY2(shown.isValid(), qPrintable(clock->text()));
         QVERIFY(qAbs(before.secsTo(shown)) <= 1 || qAbs(before.secsTo(shown)) >= 86399);
         QCOMPARE(clock->width(), clock->sizeHint().width());
-        auto* timer = form->findChild<QTimer*>();
+        auto* timer = form_->findChild<QTimer*>();
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
     }
@@ -494,12 +496,12 @@ private slots:
     void anEscapingErrorIsReportedAndTheProgramCarriesOn() {
         vek::testing::ScriptedDialogs dialogs;
         // A hand-made file: the restore fails in its recalculation and leaves the negative V.
-        vek::ScreenStateRecord record = session->Record();
+        vek::ScreenStateRecord record = session_->Record();
         record.PopulationVariance = vek::Quantity::FromScaled(-2500);
-        vek::platform::Guarded([&] { form->Restore(record); });
+        vek::platform::Guarded([&] { form_->Restore(record); });
         QCOMPARE(edit(Field::V)->text(), QStringLiteral("-0,25"));
         dialogs.clearMessages();
-        QTest::mouseClick(Control<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form_.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(dialogs.messages().size(), 1);
         const auto& shown = dialogs.messages().front();
         QCOMPARE(shown.icon, vek::platform::MessageIcon::Error);
@@ -507,7 +509,7 @@ private slots:
         QCOMPARE(shown.text, QStringLiteral("Invalid floating point operation."));
         QCOMPARE(edit(Field::n)->text(), QStringLiteral("1068"));
         enter(Field::V, QStringLiteral("0,5"));
-        QTest::mouseClick(Control<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form_.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(edit(Field::n)->text(), QStringLiteral("2135"));
         QCOMPARE(dialogs.messages().size(), 1);
     }
@@ -532,7 +534,7 @@ private slots:
             choose("RadioButton2");
             choose("RadioButton7");
         }
-        const QImage image = form->grab().toImage();
+        const QImage image = form_->grab().toImage();
         for (int number = 1; number <= 6; ++number) {
             const QLineEdit* field = edit(static_cast<Field>(number));
             const QColor painted = image.pixelColor(field->geometry().center());
@@ -542,7 +544,7 @@ private slots:
     }
 
     void screenReadersAreToldWhatTheScreenShows() {
-        QCOMPARE(vek::testing::AccessibleNameMismatches(form.get()), QStringList());
+        QCOMPARE(vek::testing::AccessibleNameMismatches(form_.get()), QStringList());
         const std::pair<Field, const char*> labels[] = {
             {Field::V, "Varianza en la población (V):"},
             {Field::Z, "Distancia estandarizada (Z):"},
@@ -560,8 +562,8 @@ private slots:
     }
 
     void salirClosesTheMainWindow() {
-        QTest::mouseClick(Control<QPushButton>(form.get(), "Button4"), Qt::LeftButton);
-        QVERIFY(!form->isVisible());
+        QTest::mouseClick(Control<QPushButton>(form_.get(), "Button4"), Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
     }
 };
 
