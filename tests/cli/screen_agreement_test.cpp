@@ -109,7 +109,7 @@ private slots:
     void bothProgramsShowTheSame_data() {
         QTest::addColumn<QStringList>("script");
         QTest::addColumn<int>("refused");  // the step vek-calc refuses; -1 for none
-        const auto row = [](const char* name, QStringList script, int refused = -1) {
+        const auto row = [](const char* name, const QStringList& script, int refused = -1) {
             QTest::newRow(name) << script << refused;
         };
         row("start-up", {});

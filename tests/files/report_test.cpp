@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Times, ReportTime,
                          testing::Values(TimeCase{"zero", 0, "00:00:00"},
                                          TimeCase{"workedExample", 207, "00:03:27"},
                                          TimeCase{"pastADay", 26 * 3600 + 61, "26:01:01"},
-                                         TimeCase{"hundredHours", 100 * 3600, "100:00:00"}),
+                                         TimeCase{"hundredHours", 100L * 3600, "100:00:00"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The lines between "Variables independientes:" and the empty line that closes them.
