@@ -42,9 +42,13 @@ std::optional<QString> ScriptedDialogs::next(bool save,
         QTest::qFail("a file dialog was asked with no scripted answer", __FILE__, __LINE__);
         return std::nullopt;
     }
-    auto answer = answers_.front();
+    // Not a copy of the optional: GCC 12 warns (falsely) that a disengaged one's QString may be
+    // used uninitialized.
+    const bool cancelled = !answers_.front().has_value();
+    QString path = cancelled ? QString() : *answers_.front();
     answers_.pop_front();
-    return answer;
+    if (cancelled) return std::nullopt;
+    return path;
 }
 
 }  // namespace vek::testing
