@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup bench-batch package format clean
+.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup bench-batch package format tidy clean
 
 deps:
 	@scripts/install-deps
@@ -19,6 +19,7 @@ run: build
 
 test: build
 	ctest --preset release -j $(JOBS)
+	JOBS=$(JOBS) scripts/tidy build/release
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
@@ -49,6 +50,9 @@ bench-batch: build
 # A Debian package of the release build: build/release/vek_<version>_<arch>.deb.
 package: build
 	cd build/release && cpack
+
+tidy: build
+	JOBS=$(JOBS) scripts/tidy build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
