@@ -9,8 +9,6 @@ namespace vek::cli {
 
 namespace {
 
-constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
-constexpr std::size_t kFieldGrowthBytes = std::size_t{16} * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // RFC 4180 keeps blanks around a field as part of it: nothing is trimmed.
@@ -18,16 +16,25 @@ int NoSpaces(unsigned char) {
     return 0;
 }
 
+std::string RecordOver(std::size_t bytes) {
+    constexpr std::size_t kKiB = 1024;
+    return "a record over " + (bytes % kKiB == 0 ? std::to_string(bytes / kKiB) + " KiB"
+                                                 : std::to_string(bytes) + " bytes");
+}
+
 }  // namespace
 
-CsvReader::CsvReader(std::FILE* file, char delimiter)
-    : file_(file), block_(std::make_unique_for_overwrite<char[]>(kBlockBytes)) {
+CsvReader::CsvReader(std::FILE* file, char delimiter, CsvLimits limits)
+    : file_(file),
+      limits_(limits),
+      recordTooLong_(RecordOver(limits.recordBytes)),
+      block_(std::make_unique_for_overwrite<char[]>(limits.blockBytes)) {
     csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
     csv_set_space_func(&parser_, NoSpaces);
-    // libcsv grows a field's buffer by 128 bytes at a time by default: a field near the 64 KiB
-    // bound would be copied hundreds of times.
-    csv_set_blk_size(&parser_, kFieldGrowthBytes);
+    // libcsv grows a field's buffer by 128 bytes at a time by default: a field near the bound
+    // would be copied hundreds of times.
+    csv_set_blk_size(&parser_, limits.recordBytes / 4);
 }
 
 CsvReader::~CsvReader() {
@@ -48,8 +55,8 @@ void CsvReader::OnField(void* text, std::size_t length, void* data) {
     reader.currentBytes_ += length + 1;
     if (reader.current_.size() == kMaxFields) {
         reader.problem_ = "more than 32 fields";
-    } else if (reader.currentBytes_ > kMaxRecordBytes) {
-        reader.problem_ = "a record over 64 KiB";
+    } else if (reader.currentBytes_ > reader.limits_.recordBytes) {
+        reader.problem_ = reader.recordTooLong_;
     } else if (std::memchr(text, '\0', length) != nullptr) {
         reader.problem_ = "a NUL byte in a field";
     } else {
@@ -74,14 +81,14 @@ void CsvReader::Feed(const char* bytes, std::size_t length) {
     }
     // The field being read is held by libcsv until it ends: a long one is refused here, before
     // it can grow with the input.
-    if (currentBytes_ + csv_get_buffer_size(&parser_) > 2 * kMaxRecordBytes) {
-        Refuse("a record over 64 KiB");
+    if (currentBytes_ + csv_get_buffer_size(&parser_) > 2 * limits_.recordBytes) {
+        Refuse(recordTooLong_);
     }
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields) {
     while (ready_.empty() && !ended_) {
-        const std::size_t read = std::fread(block_.get(), 1, kBlockBytes, file_);
+        const std::size_t read = std::fread(block_.get(), 1, limits_.blockBytes, file_);
         if (std::ferror(file_)) throw UsageError("cannot read the batch input");
         std::string_view bytes(block_.get(), read);
         if (atStart_ && !bytes.empty()) {
