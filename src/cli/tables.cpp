@@ -20,6 +20,10 @@ namespace {
 constexpr std::int64_t kRowsPerChunk = 8192;
 
 struct Chunk {
+    // Room for a chunk's rows at once: grown a row at a time, the text is copied many times.
+    explicit Chunk(std::size_t rows) { text.reserve(rows * kBytesPerRow); }
+
+    static constexpr std::size_t kBytesPerRow = 128;
     std::string text;
     bool failed = false;
 };
@@ -238,8 +242,8 @@ bool WriteSweeps(const ScreenSession& base, std::span<const planning::Sweep> swe
             return first;
         },
         [&](std::int64_t first) {
-            Chunk chunk;
             const std::int64_t last = std::min(points, first + kRowsPerChunk);
+            Chunk chunk(static_cast<std::size_t>(last - first));
             for (std::int64_t index = first; index < last; ++index)
                 writer.Append(chunk, planning::GridPoint(base, sweeps, index));
             return chunk;
@@ -269,7 +273,7 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
             return records;
         },
         [&](const std::vector<Record>& records) {
-            Chunk chunk;
+            Chunk chunk(records.size());
             for (const Record& record : records) {
                 ScreenSession session = base;
                 const std::optional<std::string> failure =

@@ -61,9 +61,9 @@ Entry Failure(Variable variable, std::string_view text, const std::string& why) 
 }
 
 Entry NotANumber(const ScreenSession& session, Variable variable, std::string_view text) {
-    return Failure(variable, text,
-                   "not a number (decimal separator '" + std::string(1, session.separator()) +
-                       "')");
+    return Failure(
+        variable, text,
+        "not a number (decimal separator '" + std::string(1, session.separator()) + "')");
 }
 
 // The outcome of typing into a field, told as vek-calc tells it.
@@ -75,8 +75,8 @@ Entry Told(const ScreenSession& session, Variable variable, std::string_view tex
         case EntryOutcome::Refused:
             return Failure(variable, text, "refused, " + RuleOf(variable));
         case EntryOutcome::Corrected:
-            return {EntryResult::Corrected, Typed(variable, text) + ": corrected to " +
-                                                session.text(*FieldOf(variable))};
+            return {EntryResult::Corrected,
+                    Typed(variable, text) + ": corrected to " + session.text(*FieldOf(variable))};
         case EntryOutcome::Accepted:
             break;
     }
@@ -144,12 +144,14 @@ std::optional<Field> FieldOf(Variable variable) {
 std::optional<std::string> WhyNotEnterable(const ScreenSession& session, Variable variable) {
     const std::optional<Field> field = FieldOf(variable);
     if (!field) return std::nullopt;
-    const std::string typedInto = std::string(SymbolOf(*field)) + " cannot be typed into: ";
+    const auto typedInto = [&] {
+        return std::string(SymbolOf(*field)) + " cannot be typed into: ";
+    };
     switch (session.EditabilityOf(*field)) {
         case Editability::Dependent:
-            return typedInto + "it is the dependent variable";
+            return typedInto() + "it is the dependent variable";
         case Editability::InfinitePopulation:
-            return typedInto + "the population is infinite (choose --finite first)";
+            return typedInto() + "the population is infinite (choose --finite first)";
         case Editability::Editable:
             break;
     }

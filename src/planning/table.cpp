@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -12,8 +13,11 @@ namespace {
 constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
                                               Field::E, Field::n, Field::N};
 
+// One pass over the field: find_first_of with a set searches the set for every character.
 bool NeedsQuotes(std::string_view field, char delimiter) {
-    return field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos;
+    return std::any_of(field.begin(), field.end(), [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\r' || c == '\n';
+    });
 }
 
 void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
