@@ -95,11 +95,13 @@ void ShowWindowBeside(QWidget* window, const QWidget* anchor) {
         QPoint beside = anchor->frameGeometry().topRight() + QPoint(kGap, 0);
         if (const QScreen* screen = anchor->screen()) {
             const QRect available = screen->availableGeometry();
-            beside.setX(std::min(beside.x(), available.right() - window->width()));
+            // The size it will have when shown: its layout may not let it be as small as now.
+            const QSize size = window->size().expandedTo(window->minimumSizeHint());
+            beside.setX(std::min(beside.x(), available.right() - size.width()));
             beside.setX(std::max(beside.x(), available.left()));
             // Room for the title bar, which the frame adds once shown.
             const int titleBar = anchor->frameGeometry().height() - anchor->height();
-            beside.setY(std::min(beside.y(), available.bottom() - window->height() - titleBar));
+            beside.setY(std::min(beside.y(), available.bottom() - size.height() - titleBar));
             beside.setY(std::max(beside.y(), available.top()));
         }
         window->setProperty(kLastPosition, beside);

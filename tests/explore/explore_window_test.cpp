@@ -102,6 +102,11 @@ private slots:
         explore()->hide();
         open();
         QCOMPARE(explore()->pos(), placed);
+        // It must fit a 1024 x 768 screen with room for a title bar and a panel.
+        const QSize least = explore()->minimumSizeHint();
+        QVERIFY2(least.width() <= 1000 && least.height() <= 680,
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        QVERIFY(explore()->width() <= 1000 && explore()->height() <= 680);
     }
 
     void shortcutOpensItFromAField() {
