@@ -4,7 +4,7 @@
 // bounds the program's 64 KiB ones guard. Every record the reader gives has 1 to 32 fields and
 // at most the record bound of field bytes; a refusal is a UsageError naming its line, and nothing
 // else escapes. Records read back the same when written again with every field quoted, and when
-// empty lines move the input's middle onto a block boundary.
+// empty lines move the input's middle onto a block boundary (a refusal then names the same line).
 //
 // An input starting with 0xFF or 0xFE (bytes no UTF-8 text has) is LEAD HEAD LEAD BODY: HEAD
 // once, then BODY without its line ends repeated to just over the record bound, read once with
@@ -72,6 +72,11 @@ Outcome Read(const std::string& bytes, char delimiter) {
     return outcome;
 }
 
+// "line N: why" -> "line N".
+std::string_view RefusedLine(std::string_view refusal) {
+    return refusal.substr(0, refusal.find(": "));
+}
+
 // RFC 4180 with every field quoted and LF after each record.
 std::string Written(const Records& records, char delimiter) {
     std::string out;
@@ -127,7 +132,10 @@ void Check(const std::string& bytes, char delimiter) {
     std::string shifted(kLimits.blockBytes - text.size() / 2 % kLimits.blockBytes, '\n');
     shifted.append(text);
     const Outcome moved = Read(shifted, delimiter);
-    REQUIRE(moved.refusal == plain.refusal);
+    // The same record is refused; its reason may differ where it has two (too long, and a stray
+    // quote), since which one is seen first depends on where the blocks end.
+    REQUIRE(moved.refusal.has_value() == plain.refusal.has_value());
+    if (plain.refusal) REQUIRE(RefusedLine(*moved.refusal) == RefusedLine(*plain.refusal));
     if (!plain.refusal) REQUIRE(moved.records == plain.records);
 }
 
