@@ -2,70 +2,25 @@
 // vek-calc --batch - on hostile input: each is refused with exit status 2, one line on stderr
 // naming the record and nothing on stdout, rather than read into memory or into the results; a
 // byte-order mark and CR LF line ends are ordinary input.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstddef>
 #include <ostream>
 #include <string>
-#include <vector>
+
+#include "run_vek_calc.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vek::testing::Outcome;
 
 // vek-calc --separator , --batch - with `input` on stdin, from a file in a scratch folder.
 Outcome RunBatch(const std::string& input) {
-    std::string pattern = (fs::temp_directory_path() / "vek-batch-test-XXXXXX").string();
-    const fs::path dir = mkdtemp(pattern.data());
-    const std::string in = dir / "in.csv", out = dir / "stdout", err = dir / "stderr";
-    std::ofstream(in, std::ios::binary) << input;
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> args = {VEK_CALC_PATH, "--separator", ",", "--batch", "-"};
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    char locale[] = "LC_ALL=C";
-    char* envp[] = {locale, nullptr};
-    Outcome outcome;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (WIFEXITED(status)) outcome.status = WEXITSTATUS(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    outcome.out = ReadFile(out);
-    outcome.err = ReadFile(err);
-    fs::remove_all(dir);
-    return outcome;
+    const vek::testing::Scratch scratch;
+    const auto in = scratch / "in.csv";
+    vek::testing::WriteFile(in, input);
+    return vek::testing::RunVekCalc({"--separator", ",", "--batch", "-"}, {"LC_ALL=C"}, in);
 }
 
 std::string Repeated(const std::string& text, std::size_t times) {

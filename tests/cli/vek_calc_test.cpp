@@ -1,88 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vek-calc end to end: the built program with a fixed locale, its streams and exit status.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "run_vek_calc.h"
+
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A scratch folder per test, removed afterwards.
-class Scratch {
-public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "vek-calc-test-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-    }
-    ~Scratch() { fs::remove_all(dir_); }
-    fs::path operator/(const std::string& name) const { return dir_ / name; }
-
-private:
-    fs::path dir_;
-};
-
-// Runs vek-calc with `args` under `environment`, by default the C locale (decimal point '.').
-Outcome RunVekCalc(const std::vector<std::string>& args,
-                   std::vector<std::string> environment = {"LC_ALL=C"}) {
-    Scratch scratch;
-    const std::string outPath = scratch / "stdout";
-    const std::string errPath = scratch / "stderr";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> argvStrings = {VEK_CALC_PATH};
-    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    argv.reserve(argvStrings.size() + 1);
-    for (std::string& arg : argvStrings)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    envp.reserve(environment.size() + 1);
-    for (std::string& variable : environment)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    Outcome outcome;
-    if (posix_spawn(&pid, VEK_CALC_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int waitStatus = 0;
-        waitpid(pid, &waitStatus, 0);
-        if (WIFEXITED(waitStatus)) outcome.status = WEXITSTATUS(waitStatus);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    outcome.out = ReadFile(outPath);
-    outcome.err = ReadFile(errPath);
-    return outcome;
-}
+using vek::testing::Outcome;
+using vek::testing::ReadFile;
+using vek::testing::RunVekCalc;
+using vek::testing::Scratch;
+using vek::testing::WriteFile;
 
 std::string Summary(const std::string& V, const std::string& Z, const std::string& prob,
                     const std::string& E, const std::string& n, const std::string& N,
@@ -277,10 +209,10 @@ TEST(VekCalc, HelpDocumentsEveryArgument) {
     const Outcome outcome = RunVekCalc({"--help"});
     EXPECT_EQ(outcome.status, 0);
     for (const char* argument :
-         {"--separator", "--json", "--finite", "--infinite", "--dependent", "--calculate",
-          "--load", "--save", "--report", "prob=TEXT", "p=TEXT", "contacts=TEXT", "--deff",
-          "--icc", "--cluster-size", "--response-rate", "--sweep", "--batch", "--paragraph",
-          "--version"}) {
+         {"--separator",     "--json",        "--finite", "--infinite",  "--dependent",
+          "--calculate",     "--load",        "--save",   "--report",    "prob=TEXT",
+          "p=TEXT",          "contacts=TEXT", "--deff",   "--icc",       "--cluster-size",
+          "--response-rate", "--sweep",       "--batch",  "--paragraph", "--version"}) {
         EXPECT_NE(outcome.out.find(argument), std::string::npos) << argument;
     }
 }
@@ -454,8 +386,8 @@ std::vector<std::string> Lines(const std::string& text) {
 }  // namespace
 
 TEST(VekCalcPlanning, HelpExamplesRunAsDocumented) {
-    const Outcome grid = RunVekCalc(WithComma({"--sweep", "E=0,01:0,1:0,01", "--sweep",
-                                               "prob=0,1/0,05/0,01"}));
+    const Outcome grid =
+        RunVekCalc(WithComma({"--sweep", "E=0,01:0,1:0,01", "--sweep", "prob=0,1/0,05/0,01"}));
     EXPECT_EQ(grid.status, 0) << grid.err;
     ASSERT_EQ(Lines(grid.out).size(), 31U);
     EXPECT_TRUE(Lines(grid.out)[1].starts_with("1;0,25;1,6448;0,1;0,01;6764;"));
@@ -475,9 +407,10 @@ TEST(VekCalcPlanning, HelpExamplesRunAsDocumented) {
                 Lines(batch.out)[1].ends_with(";981;12000;n;finite;1;1;981;981;"));
     EXPECT_TRUE(Lines(batch.out)[2].ends_with(";279;3000;n;finite;1;1;279;279;"));
 
-    const Outcome paragraph = RunVekCalc(WithComma(
-        {"--finite", "N=1000000", "p=0,5", "E=0,05", "--deff", "2", "--paragraph"}));
-    EXPECT_TRUE(paragraph.out.starts_with("Se necesita una muestra de 768 unidades ")) << paragraph.out;
+    const Outcome paragraph = RunVekCalc(
+        WithComma({"--finite", "N=1000000", "p=0,5", "E=0,05", "--deff", "2", "--paragraph"}));
+    EXPECT_TRUE(paragraph.out.starts_with("Se necesita una muestra de 768 unidades "))
+        << paragraph.out;
 }
 
 TEST(VekCalcPlanning, PublishedProportionExample) {
@@ -507,8 +440,8 @@ TEST(VekCalcPlanning, SweepRowsEqualSeparateRuns) {
         single.insert(single.end(), {"--response-rate", "0,7", "V=" + row[1], "prob=" + row[3]});
         const Outcome alone = RunVekCalc(single);
         for (std::size_t column = 1; column < header.size() - 1; ++column) {
-            const std::string key = header[column] == "response_rate" ? "response_rate"
-                                                                       : header[column];
+            const std::string key =
+                header[column] == "response_rate" ? "response_rate" : header[column];
             EXPECT_EQ(row[column], LineValue(alone.out, key)) << "row " << r << " " << key;
         }
     }
@@ -529,13 +462,16 @@ TEST(VekCalcPlanning, BatchRowsCarryTheirErrorAndTheRunGoesOn) {
     const std::vector<std::string> rows = Lines(outcome.out);
     ASSERT_EQ(rows.size(), 6U);
     EXPECT_EQ(rows[1], "1,0.2,1.96,0.05,0.03,316,500,n,finite,1,1,316,316,");
-    EXPECT_EQ(rows[2], "2,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
-                       "dependent=N: N can be dependent only with a finite population");
+    EXPECT_EQ(rows[2],
+              "2,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
+              "dependent=N: N can be dependent only with a finite population");
     // The population's recalculation left n at 965; the message holds the delimiter.
-    EXPECT_EQ(rows[3], "3,0.25,1.96,0.05,0.03,965,10000,E,finite,1,1,,,"
-                       "\"N=50: refused, N must be greater than n unless n is dependent\"");
-    EXPECT_EQ(rows[4], "4,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
-                       "population=many: must be finite or infinite");
+    EXPECT_EQ(rows[3],
+              "3,0.25,1.96,0.05,0.03,965,10000,E,finite,1,1,,,"
+              "\"N=50: refused, N must be greater than n unless n is dependent\"");
+    EXPECT_EQ(rows[4],
+              "4,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
+              "population=many: must be finite or infinite");
     EXPECT_EQ(rows[5], "5,0.1668,1.96,0.05,0.03,1068,10000,V,infinite,1.5,1,1068,0.1668,");
 }
 
@@ -557,7 +493,8 @@ TEST_P(VekCalcPlanningUsage, IsRefusedBeforeAnyOutput) {
 INSTANTIATE_TEST_SUITE_P(
     Arguments, VekCalcPlanningUsage,
     testing::Values(
-        UsageCase{"SweepWithBatch", {"--sweep", "E=0.01/0.02", "--batch", "-"}, "cannot go together"},
+        UsageCase{
+            "SweepWithBatch", {"--sweep", "E=0.01/0.02", "--batch", "-"}, "cannot go together"},
         UsageCase{"SweepWithSave", {"--sweep", "E=0.01/0.02", "--save", "x.vkt"}, "--save"},
         UsageCase{"BatchWithParagraph", {"--batch", "-", "--paragraph"}, "--paragraph"},
         UsageCase{"SweptTwice", {"--sweep", "E=0.01/0.02", "--sweep", "E=0.03/0.04"}, "twice"},
@@ -566,8 +503,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"DependentSwept", {"--sweep", "n=1/2"}, "dependent variable"},
         UsageCase{"NInfinite", {"--sweep", "N=10/20"}, "population is infinite"},
         UsageCase{"ToBelowFrom", {"--sweep", "E=0.1:0.01:0.01"}, "TO must not be below FROM"},
-        UsageCase{"TooManyPoints", {"--sweep", "V=0.0001:1:0.0001", "--sweep",
-                                    "E=0.0001:0.1:0.0001"}, "more than 1000000 points"},
+        UsageCase{"TooManyPoints",
+                  {"--sweep", "V=0.0001:1:0.0001", "--sweep", "E=0.0001:0.1:0.0001"},
+                  "more than 1000000 points"},
         UsageCase{"PWhileVDependent", {"--dependent", "V", "p=0.5"}, "it is the dependent"},
         UsageCase{"ProbWhileZDependent", {"--dependent", "Z", "prob=0.1"}, "it is the dependent"},
         UsageCase{"DeffWithIcc", {"--deff", "2", "--icc", "0.1", "--cluster-size", "3"}, "--deff"},
