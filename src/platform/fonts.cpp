@@ -87,10 +87,14 @@ int PixelHeight(int points) {
     return (points * kLayoutDotsPerInch + kPointsPerInch / 2) / kPointsPerInch;
 }
 
+// Inner widgets first: a widget converted after its parent would first be laid out once more in
+// a font mixed from its own point size and its parent's new pixel attributes (a font face loaded
+// for nothing).
 void UsePixelFonts(QWidget* root) {
+    const QList<QWidget*> inside = root->findChildren<QWidget*>();
+    for (auto widget = inside.crbegin(); widget != inside.crend(); ++widget)
+        UsePixelFont(*widget);
     UsePixelFont(root);
-    for (QWidget* child : root->findChildren<QWidget*>())
-        UsePixelFont(child);
 }
 
 void FitLabelsToTextWhenShown(QWidget* root) {
