@@ -4,8 +4,40 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstring>
 
 namespace vek::platform {
+namespace {
+
+// Texts of Qt's file dialog that Qt's Spanish translation lacks: the Type column would say
+// "Folder" for every folder.
+class QtSpanishGaps final : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        struct Text {
+            const char* context;
+            const char* english;
+            const char* spanish;
+        };
+        static constexpr Text kTexts[] = {
+            {"QAbstractFileIconProvider", "Folder", "Carpeta"},
+            {"QAbstractFileIconProvider", "Drive", "Unidad"},
+            {"QAbstractFileIconProvider", "Unknown", "Desconocido"},
+        };
+        for (const Text& text : kTexts) {
+            if (std::strcmp(context, text.context) == 0 && std::strcmp(sourceText, text.english) == 0)
+                return QString::fromUtf8(text.spanish);
+        }
+        return {};
+    }
+};
+
+}  // namespace
 
 bool InstallQtSpanish(QCoreApplication& app, const QString& directory) {
     auto* translator = new QTranslator(&app);
@@ -15,6 +47,8 @@ bool InstallQtSpanish(QCoreApplication& app, const QString& directory) {
         delete translator;
         return false;
     }
+    // Installed first, so it is asked last: Qt's own translation wins where it has the text.
+    QCoreApplication::installTranslator(new QtSpanishGaps(&app));
     return QCoreApplication::installTranslator(translator);
 }
 

@@ -144,6 +144,9 @@ private slots:
         QVERIFY2(texts.first().startsWith(QStringLiteral("&Deshacer")), qPrintable(texts.first()));
         QVERIFY2(texts.filter(QStringLiteral("Paste")).isEmpty(), qPrintable(texts.join(u'|')));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Ver en:"));
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder",
+                                             "All other platforms"),
+                 QStringLiteral("Carpeta"));
     }
 
     void windowSetByNumber() {
