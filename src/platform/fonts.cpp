@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include <fontconfig/fontconfig.h>
@@ -92,8 +93,7 @@ int PixelHeight(int points) {
 // for nothing).
 void UsePixelFonts(QWidget* root) {
     const QList<QWidget*> inside = root->findChildren<QWidget*>();
-    for (auto widget = inside.crbegin(); widget != inside.crend(); ++widget)
-        UsePixelFont(*widget);
+    std::for_each(inside.crbegin(), inside.crend(), UsePixelFont);
     UsePixelFont(root);
 }
 
