@@ -19,19 +19,18 @@ public:
 
     QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
                       int /*n*/) const override {
-        struct Text {
-            const char* context;
+        struct FileType {
             const char* english;
             const char* spanish;
         };
-        static constexpr Text kTexts[] = {
-            {"QAbstractFileIconProvider", "Folder", "Carpeta"},
-            {"QAbstractFileIconProvider", "Drive", "Unidad"},
-            {"QAbstractFileIconProvider", "Unknown", "Desconocido"},
-        };
-        for (const Text& text : kTexts) {
-            if (std::strcmp(context, text.context) == 0 && std::strcmp(sourceText, text.english) == 0)
-                return QString::fromUtf8(text.spanish);
+        static constexpr FileType kFileTypes[] = {
+            {"Folder", "Carpeta"}, {"Drive", "Unidad"}, {"Unknown", "Desconocido"}};
+        // Qt lets a caller pass no context or no text; there is nothing to translate then.
+        if (context == nullptr || sourceText == nullptr ||
+            std::strcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        for (const auto& [english, spanish] : kFileTypes) {
+            if (std::strcmp(sourceText, english) == 0) return QString::fromUtf8(spanish);
         }
         return {};
     }
