@@ -19,13 +19,14 @@ void BM_ExploreRefresh(benchmark::State& run) {
     context.useAsV = [](std::string_view) {};
     ExploreWindow window(context);
     // As typed by the user: 100 rows of E and 10 columns of prob.
-    for (const auto& [name, values] : {std::pair{"rowValues", "0,001:0,1:0,001"},
-                                       std::pair{"columnValues", "0,01:0,1:0,01"}}) {
+    for (const auto& [name, values] :
+         {std::pair{"rowValues", "0,001:0,1:0,001"}, std::pair{"columnValues", "0,01:0,1:0,01"}}) {
         auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name));
         edit->setText(QString::fromUtf8(values));
         emit edit->textEdited(edit->text());
     }
-    if (!window.grid() || window.grid()->rows() != 100) run.SkipWithError("the grid is not 100 rows");
+    if (!window.grid() || window.grid()->rows() != 100)
+        run.SkipWithError("the grid is not 100 rows");
     for (auto _ : run)
         window.Refresh();
 }

@@ -106,9 +106,8 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             hasInlineValue ? argument.substr(equals + 1) : std::string_view();
         auto value = [&] { return reader.ValueOf(option, inlineValue, hasInlineValue); };
         static constexpr std::string_view kWithValues[] = {
-            "--separator", "--dependent", "--load",          "--save",          "--report",
-            "--deff",      "--icc",       "--cluster-size", "--response-rate", "--sweep",
-            "--batch"};
+            "--separator", "--dependent",    "--load",          "--save",  "--report", "--deff",
+            "--icc",       "--cluster-size", "--response-rate", "--sweep", "--batch"};
         const bool takesValue = std::find(std::begin(kWithValues), std::end(kWithValues), option) !=
                                 std::end(kWithValues);
         if (hasInlineValue && !takesValue) {

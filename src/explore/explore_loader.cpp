@@ -8,8 +8,8 @@
 namespace {
 
 QString PluginPath() {
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/" VEK_EXPLORE_INSTALLED_RELATIVE);
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" VEK_EXPLORE_INSTALLED_RELATIVE);
     return QFileInfo::exists(installed) ? installed : QStringLiteral(VEK_EXPLORE_BUILT);
 }
 

@@ -22,8 +22,8 @@ using vek::planning::Variable;
 
 namespace {
 
-constexpr Variable kChoices[] = {Variable::V, Variable::Z, Variable::prob,
-                                 Variable::E, Variable::n, Variable::N,
+constexpr Variable kChoices[] = {Variable::V, Variable::Z,    Variable::prob,
+                                 Variable::E, Variable::n,    Variable::N,
                                  Variable::p, Variable::deff, Variable::response_rate};
 constexpr std::int64_t kHundredPercent = 100;
 
@@ -90,8 +90,8 @@ void ExploreWindow::FillVariableChoices() {
 
 void ExploreWindow::ConnectHandlers() {
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
-    for (QLineEdit* edit : {ui->proportionEdit, ui->deffEdit, ui->iccEdit, ui->clusterEdit,
-                            ui->responseEdit}) {
+    for (QLineEdit* edit :
+         {ui->proportionEdit, ui->deffEdit, ui->iccEdit, ui->clusterEdit, ui->responseEdit}) {
         connect(edit, &QLineEdit::textChanged, this, refresh);
     }
     for (QLineEdit* edit : {ui->rowValues, ui->columnValues}) {
@@ -105,12 +105,14 @@ void ExploreWindow::ConnectHandlers() {
     connect(ui->deffDirect, &QRadioButton::toggled, this, refresh);
     connect(ui->showContacts, &QCheckBox::toggled, this, refresh);
     connect(ui->logScale, &QCheckBox::toggled, this, [this] { Guarded([this] { ShowGrid(); }); });
-    connect(ui->useAsVButton, &QPushButton::clicked, this, [this] { Guarded([this] { UseAsV(); }); });
+    connect(ui->useAsVButton, &QPushButton::clicked, this,
+            [this] { Guarded([this] { UseAsV(); }); });
     connect(ui->exportTable, &QPushButton::clicked, this,
             [this] { Guarded([this] { ExportTable(); }); });
     connect(ui->exportChart, &QPushButton::clicked, this,
             [this] { Guarded([this] { ExportChart(); }); });
-    connect(ui->copyTable, &QPushButton::clicked, this, [this] { Guarded([this] { CopyTable(); }); });
+    connect(ui->copyTable, &QPushButton::clicked, this,
+            [this] { Guarded([this] { CopyTable(); }); });
     connect(ui->copyParagraph, &QPushButton::clicked, this,
             [this] { Guarded([this] { CopyParagraph(); }); });
 }
@@ -126,7 +128,8 @@ void ExploreWindow::Refresh() {
         axesDependent_ = main.state().DependentVariable;
         axesEdited_ = false;
     }
-    if (!axesEdited_) ChooseAxes(vek::planning::DefaultRows(main), vek::planning::DefaultColumns(main));
+    if (!axesEdited_)
+        ChooseAxes(vek::planning::DefaultRows(main), vek::planning::DefaultColumns(main));
 
     QString message = ReadDesign();
     vek::ScreenSession base = main;
@@ -164,7 +167,8 @@ QString ExploreWindow::ReadDesign() {
     if (ui->deffDirect->isChecked()) {
         const auto d = read(ui->deffEdit);
         if (!d) return NotANumber(ui->deffEdit, separator);
-        if (!vek::IsDesignEffect(*d)) return QStringLiteral("El efecto de diseño debe ser mayor que 0.");
+        if (!vek::IsDesignEffect(*d))
+            return QStringLiteral("El efecto de diseño debe ser mayor que 0.");
         design.designEffect = *d;
     } else {
         const auto icc = read(ui->iccEdit);
@@ -195,10 +199,12 @@ QString ExploreWindow::ReadAxes(const vek::ScreenSession& base) {
     columns_ = {static_cast<Variable>(ui->columnVariable->currentData().toInt()),
                 Typed(ui->columnValues)};
     for (const auto* axis : {&rows_, &columns_}) {
-        if (!vek::planning::ParseSweep(vek::planning::SweepArgument(*axis), base.separator()).sweep) {
+        if (!vek::planning::ParseSweep(vek::planning::SweepArgument(*axis), base.separator())
+                 .sweep) {
             grid_.reset();
-            return QStringLiteral("Los valores de %1 deben ser DESDE:HASTA:PASO o A/B/C, con «%2» "
-                                  "como separador decimal.")
+            return QStringLiteral(
+                       "Los valores de %1 deben ser DESDE:HASTA:PASO o A/B/C, con «%2» "
+                       "como separador decimal.")
                 .arg(axis == &rows_ ? QStringLiteral("las filas") : QStringLiteral("las columnas"),
                      QChar::fromLatin1(base.separator()));
         }
@@ -292,9 +298,9 @@ QByteArray ExploreWindow::ChartImage(bool svg) const {
 
 void ExploreWindow::Save(const QString& path, const QByteArray& bytes) {
     if (vek::SaveBytes(path, bytes) != vek::SaveResult::Saved) {
-        context_.dialogs->message(this, vek::platform::MessageIcon::Error, QStringLiteral("Error"),
-                                  QStringLiteral("No he podido escribir «") + path +
-                                      QStringLiteral("» "));
+        context_.dialogs->message(
+            this, vek::platform::MessageIcon::Error, QStringLiteral("Error"),
+            QStringLiteral("No he podido escribir «") + path + QStringLiteral("» "));
     }
 }
 

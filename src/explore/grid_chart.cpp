@@ -123,8 +123,7 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
     for (std::int64_t column = 0; column < grid.columns(); ++column) {
         auto* curve = new QLineSeries;
         curve->setName(QString::fromLatin1(vek::planning::NameOf(request.columns.variable).data()) +
-                       QStringLiteral(" = ") +
-                       Text(grid.sweeps[1].at(column).value(), separator));
+                       QStringLiteral(" = ") + Text(grid.sweeps[1].at(column).value(), separator));
         QList<QPointF> points;
         for (std::int64_t row = 0; row < grid.rows(); ++row) {
             const auto value = grid.plotted(row, column, request.contacts);
@@ -159,21 +158,24 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
 
     const double left = static_cast<double>(grid.sweeps[0].at(0).value());
     const double right = static_cast<double>(grid.sweeps[0].at(grid.rows() - 1).value());
-    QCategoryAxis* horizontal =
-        RoundAxis(std::min(left, right), std::max(left, right), kSmallestStep,
-                  [&](double x) { return Text(x, separator); }, TitleOf(request.rows.variable));
+    QCategoryAxis* horizontal = RoundAxis(
+        std::min(left, right), std::max(left, right), kSmallestStep,
+        [&](double x) { return Text(x, separator); }, TitleOf(request.rows.variable));
     const QString verticalTitle =
-        request.contacts ? QStringLiteral("Contactos necesarios")
-                         : TitleOf(grid.cells.empty() || !vek::planning::VariableNamed(
-                                                             grid.cells.front().dependent)
-                                       ? Variable::n
-                                       : *vek::planning::VariableNamed(grid.cells.front().dependent));
+        request.contacts
+            ? QStringLiteral("Contactos necesarios")
+            : TitleOf(grid.cells.empty() ||
+                              !vek::planning::VariableNamed(grid.cells.front().dependent)
+                          ? Variable::n
+                          : *vek::planning::VariableNamed(grid.cells.front().dependent));
     QCategoryAxis* vertical =
         request.logarithmic
-            ? RoundAxis(std::floor(low), std::ceil(high), 1,
-                        [&](double k) { return Text(std::pow(10.0L, k), separator); },
-                        verticalTitle)
-            : RoundAxis(low, high, kSmallestStep, [&](double y) { return Text(y, separator); }, verticalTitle);
+            ? RoundAxis(
+                  std::floor(low), std::ceil(high), 1,
+                  [&](double k) { return Text(std::pow(10.0L, k), separator); }, verticalTitle)
+            : RoundAxis(
+                  low, high, kSmallestStep, [&](double y) { return Text(y, separator); },
+                  verticalTitle);
     chart.addAxis(horizontal, Qt::AlignBottom);
     chart.addAxis(vertical, Qt::AlignLeft);
     for (QAbstractSeries* series : chart.series()) {

@@ -14,8 +14,7 @@ QString Shown(const std::string& text) {
 
 }  // namespace
 
-void GridTableModel::SetGrid(const vek::planning::Grid& grid,
-                             const vek::planning::SweepText& rows,
+void GridTableModel::SetGrid(const vek::planning::Grid& grid, const vek::planning::SweepText& rows,
                              const vek::planning::SweepText& columns, bool contacts) {
     beginResetModel();
     grid_ = grid;

@@ -26,7 +26,7 @@ struct FieldExit {
 
 // Reads `text` into the quantity of `field`, applies the field's rule and returns what the
 // field (and, for Z and prob, its partner) must show. Does not recalculate.
-FieldExit LeaveField(ModelState& state, Field field, std::string_view text,
-                     Population population, char separator);
+FieldExit LeaveField(ModelState& state, Field field, std::string_view text, Population population,
+                     char separator);
 
 }  // namespace vek

@@ -60,8 +60,8 @@ SweepText ValuesAround(const ScreenSession& session, Variable variable) {
         std::max<std::int64_t>(QuantityOf(session.state(), field).scaled(), 1);
     // n and N are counted in whole units.
     const bool whole = field == Field::n || field == Field::N;
-    const std::int64_t step = RoundStep(
-        std::max<std::int64_t>(value * 3 / 2 / kAboutTenRows, 1), whole ? Quantity::kScale : 1);
+    const std::int64_t step = RoundStep(std::max<std::int64_t>(value * 3 / 2 / kAboutTenRows, 1),
+                                        whole ? Quantity::kScale : 1);
     std::int64_t from = value - value / 2 / step * step;
     if (from <= 0) from += step;
     const std::int64_t to = value + value / step * step;
@@ -75,8 +75,9 @@ SweepText DefaultRows(const ScreenSession& session) {
 SweepText DefaultColumns(const ScreenSession& session) {
     if (IsDependent(session, Field::Z)) {
         const std::int64_t v = session.state().PopulationVariance.scaled();
-        return {Variable::V, Text(session, v) + "/" + Text(session, std::max<std::int64_t>(v / 2, 1)) +
-                                 "/" + Text(session, v * 2)};
+        return {Variable::V, Text(session, v) + "/" +
+                                 Text(session, std::max<std::int64_t>(v / 2, 1)) + "/" +
+                                 Text(session, v * 2)};
     }
     std::vector<std::int64_t> probabilities = {1000, 500, 100};
     const std::int64_t own = session.state().ErrorProbability.scaled();
@@ -122,8 +123,7 @@ std::optional<Quantity> CurrentValue(const ScreenSession& session, Variable vari
     return QuantityOf(session.state(), *field);
 }
 
-std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column,
-                                      bool contacts) const {
+std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column, bool contacts) const {
     const ResultRow& shown = cell(row, column);
     if (Failed(shown)) return std::nullopt;
     if (contacts) return QuantityFromText(shown.contacts, separator);
@@ -164,22 +164,24 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
     }
     const auto dependent = DependentFields(state.DependentVariable);
     if (!dependent.empty()) {
-        arguments.insert(arguments.end(), {"--dependent", std::string(SymbolOf(dependent.front()))});
+        arguments.insert(arguments.end(),
+                         {"--dependent", std::string(SymbolOf(dependent.front()))});
     }
     // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
     const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance
                            ? Field::prob
                            : Field::Z;
     for (const Field field : {Field::V, pair, Field::E, Field::n}) {
-        if (session.EditabilityOf(field) == Editability::Editable) arguments.push_back(typed(field));
+        if (session.EditabilityOf(field) == Editability::Editable)
+            arguments.push_back(typed(field));
     }
     if (design.designEffect != kNoDesignEffect) {
         arguments.insert(arguments.end(),
                          {"--deff", QuantityToText(design.designEffect, session.separator())});
     }
     if (design.responseRate != kFullResponse) {
-        arguments.insert(arguments.end(), {"--response-rate",
-                                           QuantityToText(design.responseRate, session.separator())});
+        arguments.insert(arguments.end(), {"--response-rate", QuantityToText(design.responseRate,
+                                                                             session.separator())});
     }
     return arguments;
 }

@@ -36,9 +36,9 @@ std::string SweepArgument(const SweepText& sweep);
 // The dependent variable over a grid of rows and columns, each cell a point of the two sweeps
 // as vek-calc --sweep computes it.
 struct Grid {
-    std::vector<Sweep> sweeps;      // rows, then columns
-    std::vector<ResultRow> cells;   // row by row
-    std::int64_t nearestRow = 0;    // the cell nearest the screen's state
+    std::vector<Sweep> sweeps;     // rows, then columns
+    std::vector<ResultRow> cells;  // row by row
+    std::int64_t nearestRow = 0;   // the cell nearest the screen's state
     std::int64_t nearestColumn = 0;
     char separator = ',';
 

@@ -53,8 +53,8 @@ std::string Sentence(const Wording& w, std::uint8_t code) {
     switch (code) {
         case 1:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Confidence() +
-                   ", la varianza poblacional que se puede suponer es de " +
-                   w.Stored(Field::V) + kSampling + w.Population() + ".";
+                   ", la varianza poblacional que se puede suponer es de " + w.Stored(Field::V) +
+                   kSampling + w.Population() + ".";
         case 2:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Variance() +
                    ", se alcanza " + w.Confidence() + kSampling + w.Population() + ".";
@@ -67,9 +67,9 @@ std::string Sentence(const Wording& w, std::uint8_t code) {
                    " y " + w.Confidence() + ", suponiendo " + w.Variance() + kSampling +
                    w.Population() + ".";
         default:
-            return "Una muestra de " + w.Sample() + " basta para estimar con " + w.Error() +
-                   " y " + w.Confidence() + ", suponiendo " + w.Variance() + kSampling +
-                   w.Population() + ".";
+            return "Una muestra de " + w.Sample() + " basta para estimar con " + w.Error() + " y " +
+                   w.Confidence() + ", suponiendo " + w.Variance() + kSampling + w.Population() +
+                   ".";
     }
 }
 
@@ -93,8 +93,8 @@ std::string WhatFailed(std::uint8_t code) {
 std::string ProtocolParagraph(const ScreenSession& session, bool withDesign) {
     const std::uint8_t code = session.state().DependentVariable;
     if (session.ResultFailed()) {
-        return "No se ha podido calcular " + WhatFailed(code) + " con estos valores: " +
-               session.ResultText() + ".";
+        return "No se ha podido calcular " + WhatFailed(code) +
+               " con estos valores: " + session.ResultText() + ".";
     }
     const Wording wording(session);
     return Sentence(wording, code) + (withDesign ? wording.Design() : std::string());

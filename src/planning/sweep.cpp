@@ -8,8 +8,8 @@ namespace vek::planning {
 
 namespace {
 
-constexpr Variable kSweepable[] = {Variable::V, Variable::Z, Variable::prob,
-                                   Variable::E, Variable::n, Variable::N,
+constexpr Variable kSweepable[] = {Variable::V, Variable::Z,    Variable::prob,
+                                   Variable::E, Variable::n,    Variable::N,
                                    Variable::p, Variable::deff, Variable::response_rate};
 
 bool IsSweepable(Variable variable) {

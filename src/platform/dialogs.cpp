@@ -9,7 +9,9 @@
 namespace vek::platform {
 namespace {
 
-QStringList FilterPairs(const QString& pairs) { return pairs.split(QLatin1Char('|')); }
+QStringList FilterPairs(const QString& pairs) {
+    return pairs.split(QLatin1Char('|'));
+}
 
 // The extension a file typed without one gets: the selected filter's when it names exactly one
 // ("*.txt"), else the dialog's default.
@@ -18,7 +20,8 @@ QString ExtensionFor(const QString& nameFilter, const QString& defaultExtension)
     if (open < 0 || !nameFilter.endsWith(QLatin1Char(')'))) return defaultExtension;
     const QString extension = nameFilter.mid(open + 3, nameFilter.size() - open - 4);
     const bool single = !extension.isEmpty() && !extension.contains(QLatin1Char(' ')) &&
-                        !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?'));
+                        !extension.contains(QLatin1Char('*')) &&
+                        !extension.contains(QLatin1Char('?'));
     return single ? extension : defaultExtension;
 }
 
@@ -34,16 +37,19 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     dialog.setNameFilters(QtNameFilters(request.filter).split(QStringLiteral(";;")));
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return WithDefaultExtension(dialog.selectedFiles().constFirst(),
-                                ExtensionFor(dialog.selectedNameFilter(), request.defaultExtension));
+    return WithDefaultExtension(
+        dialog.selectedFiles().constFirst(),
+        ExtensionFor(dialog.selectedNameFilter(), request.defaultExtension));
 }
 
 class QtDialogs final : public Dialogs {
 public:
-    std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override {
+    std::optional<QString> saveFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override {
         return RunFileDialog(parent, request, QFileDialog::AcceptSave);
     }
-    std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override {
+    std::optional<QString> openFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override {
         return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
     }
     void message(QWidget* parent, MessageIcon icon, const QString& caption,
@@ -65,7 +71,9 @@ Dialogs& dialogs() {
     return installed != nullptr ? *installed : qtDialogs;
 }
 
-void setDialogs(Dialogs* replacement) { installed = replacement; }
+void setDialogs(Dialogs* replacement) {
+    installed = replacement;
+}
 
 QString QtNameFilters(const QString& pairs) {
     const QStringList parts = FilterPairs(pairs);

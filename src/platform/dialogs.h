@@ -23,8 +23,10 @@ public:
     virtual ~Dialogs() = default;
     // The chosen full path, or nullopt when the user cancels. Neither asks before an existing
     // file is replaced; the open dialog accepts a name that does not exist.
-    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent,
+                                                const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent,
+                                                const FileDialogRequest& request) = 0;
     // A modal box with one OK button.
     virtual void message(QWidget* parent, MessageIcon icon, const QString& caption,
                          const QString& text) = 0;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-
-#include <fontconfig/fontconfig.h>
 
 namespace vek::platform {
 namespace {

@@ -43,15 +43,17 @@ void KeepPlacement(QWidget* window) {
 }
 
 void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() != nullptr ? window->screen()
-                                                        : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
 
-void FixSize(QWidget* window) { window->setFixedSize(window->size()); }
+void FixSize(QWidget* window) {
+    window->setFixedSize(window->size());
+}
 
 }  // namespace
 

@@ -5,13 +5,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QShortcut>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QTime>
 #include <QTimer>
 #include <array>
@@ -335,7 +335,8 @@ void TForm1::ConnectHandlers() {
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
     // Plain Ctrl+E is taken by a focused field under X11 (end of line).
     auto* explore = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this);
-    connect(explore, &QShortcut::activated, this, [this] { Guarded([this] { OpenExploreWindow(); }); });
+    connect(explore, &QShortcut::activated, this,
+            [this] { Guarded([this] { OpenExploreWindow(); }); });
     BindStatusTexts();
 }
 

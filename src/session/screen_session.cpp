@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace vek {
 
 namespace {

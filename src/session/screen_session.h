@@ -6,8 +6,8 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -4,8 +4,8 @@
 // copies.
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -64,11 +64,14 @@ private:
     }
 
     QAbstractItemModel* table() const { return part<QTableView>("table")->model(); }
-    QString cell(int row, int column) const { return table()->index(row, column).data().toString(); }
+    QString cell(int row, int column) const {
+        return table()->index(row, column).data().toString();
+    }
 
     void open() {
         ChooseInNextMenu(QStringLiteral("Explorar y planificar…"));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), form1->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                form1->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(form1.get(), &event);
         QVERIFY(explore() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(explore()));
@@ -122,18 +125,22 @@ private slots:
         form1->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), form1.get());
         type(Field::E, QStringLiteral("0,02"));
-        QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
         QVERIFY2(part<QLabel>("summaryLabel")->text().startsWith(QStringLiteral("n: 2401 ")),
                  qPrintable(part<QLabel>("summaryLabel")->text()));
         setText("deffEdit", QStringLiteral("1,5"));
         setText("responseEdit", QStringLiteral("70"));
-        QVERIFY(part<QLabel>("summaryLabel")->text().contains(QStringLiteral("contactos necesarios: 5146")));
+        QVERIFY(part<QLabel>("summaryLabel")
+                    ->text()
+                    .contains(QStringLiteral("contactos necesarios: 5146")));
 
         dialogs->answer(file("tabla.csv"));
         QTest::mouseClick(part<QPushButton>("exportTable"), Qt::LeftButton);
         QCOMPARE(dialogs->asked().constLast().request.title, QStringLiteral("VEK: Exportar tabla"));
         QStringList arguments;
-        for (const std::string& argument : vek::planning::CalcArguments(*session, explore()->design()))
+        for (const std::string& argument :
+             vek::planning::CalcArguments(*session, explore()->design()))
             arguments << QString::fromStdString(argument);
         const QStringList calc = RunVekCalc(arguments + gridArguments());
         QCOMPARE(QString::fromUtf8(FileContents(file("tabla.csv"))), calc.join(u'\n'));
@@ -141,14 +148,18 @@ private slots:
     }
 
     void copiedCommandGivesTheScreensResult() {
-        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton2")), Qt::LeftButton);
-        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton7")), Qt::LeftButton);
+        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton2")),
+                          Qt::LeftButton);
+        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton7")),
+                          Qt::LeftButton);
         type(Field::prob, QStringLiteral("0,01"));
-        QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
         form1->CopyCalcCommand();
         QStringList command = QApplication::clipboard()->text().split(u' ');
         QCOMPARE(command.takeFirst(), QStringLiteral("vek-calc"));
-        QVERIFY(RunVekCalc(command).contains(QStringLiteral("result ") + form1->field(Field::N)->text()));
+        QVERIFY(RunVekCalc(command).contains(QStringLiteral("result ") +
+                                             form1->field(Field::N)->text()));
         form1->CopyResult();
         QCOMPARE(QApplication::clipboard()->text(), form1->field(Field::N)->text());
     }
@@ -159,7 +170,8 @@ private slots:
         QTest::mouseClick(part<QPushButton>("useAsVButton"), Qt::LeftButton);
         QCOMPARE(form1->field(Field::V)->text(), QStringLiteral("0,21"));
         QCOMPARE(session->state().PopulationVariance, vek::Quantity::FromScaled(2100));
-        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton3")), Qt::LeftButton);
+        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("RadioButton3")),
+                          Qt::LeftButton);
         QVERIFY(!part<QPushButton>("useAsVButton")->isEnabled());
         setText("proportionEdit", QStringLiteral("1,5"));
         QVERIFY(part<QLabel>("messageLabel")->text().contains(QStringLiteral("entre 0 y 1")));
@@ -183,9 +195,8 @@ private slots:
             QTest::mouseClick(part<QPushButton>("exportTable"), Qt::LeftButton);
         }
         QCOMPARE(FileContents(file("tabla.csv")), QByteArray("antes"));
-        QCOMPARE(dialogs->messageTexts(),
-                 QStringList{QStringLiteral("No he podido escribir «") + file("tabla.csv") +
-                             QStringLiteral("» ")});
+        QCOMPARE(dialogs->messageTexts(), QStringList{QStringLiteral("No he podido escribir «") +
+                                                      file("tabla.csv") + QStringLiteral("» ")});
 
         QTest::mouseClick(part<QPushButton>("copyTable"), Qt::LeftButton);
         const QStringList lines = QApplication::clipboard()->text().split(u'\n');
@@ -197,11 +208,13 @@ private slots:
         open();
         QCOMPARE(vek::testing::AccessibleName(part("proportionEdit")),
                  QStringLiteral("Proporción esperada (p):"));
-        QCOMPARE(vek::testing::AccessibleName(part("deffEdit")), QStringLiteral("Efecto de diseño:"));
+        QCOMPARE(vek::testing::AccessibleName(part("deffEdit")),
+                 QStringLiteral("Efecto de diseño:"));
         // On Linux Qt names a choice by its current text; its label is told as a relation.
         QCOMPARE(vek::testing::AccessibleName(part("rowVariable")),
                  part<QComboBox>("rowVariable")->currentText());
-        QVERIFY(part("chartView")->accessibleDescription().startsWith(QStringLiteral("3 curvas de ")));
+        QVERIFY(
+            part("chartView")->accessibleDescription().startsWith(QStringLiteral("3 curvas de ")));
     }
 };
 

@@ -39,23 +39,24 @@ TEST_P(Adjusted, DesignEffectTwoByHand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dependents, Adjusted,
-    testing::Values(
-        AdjustedCase{"nInfinite", 4, Population::Infinite, 10680000, Field::n, 21350000},
-        AdjustedCase{"nFinite", 4, Population::Finite, 10680000, Field::n, 17590000},
-        AdjustedCase{"eInfinite", 3, Population::Infinite, 10680000, Field::E, 424},
-        AdjustedCase{"eFinite", 3, Population::Finite, 10680000, Field::E, 401},
-        AdjustedCase{"zInfinite", 2, Population::Infinite, 10680000, Field::Z, 13865},
-        AdjustedCase{"zFinite", 2, Population::Finite, 10680000, Field::Z, 14670},
-        // The design's variance (0,2502 and 0,2801) divided by d.
-        AdjustedCase{"vInfinite", 1, Population::Infinite, 10680000, Field::V, 1251},
-        AdjustedCase{"vFinite", 1, Population::Finite, 10680000, Field::V, 1400},
-        AdjustedCase{"bigN", 5, Population::Finite, 9650000, Field::N, 17610000}),
+    testing::Values(AdjustedCase{"nInfinite", 4, Population::Infinite, 10680000, Field::n,
+                                 21350000},
+                    AdjustedCase{"nFinite", 4, Population::Finite, 10680000, Field::n, 17590000},
+                    AdjustedCase{"eInfinite", 3, Population::Infinite, 10680000, Field::E, 424},
+                    AdjustedCase{"eFinite", 3, Population::Finite, 10680000, Field::E, 401},
+                    AdjustedCase{"zInfinite", 2, Population::Infinite, 10680000, Field::Z, 13865},
+                    AdjustedCase{"zFinite", 2, Population::Finite, 10680000, Field::Z, 14670},
+                    // The design's variance (0,2502 and 0,2801) divided by d.
+                    AdjustedCase{"vInfinite", 1, Population::Infinite, 10680000, Field::V, 1251},
+                    AdjustedCase{"vFinite", 1, Population::Finite, 10680000, Field::V, 1400},
+                    AdjustedCase{"bigN", 5, Population::Finite, 9650000, Field::N, 17610000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // OpenEpi's proportion calculator: N 1 000 000, p 50 %, E 5 %, 95 %. It gives 385, and 769 for
 // d = 2, multiplying the corrected n by d; here d enters S before the correction: 768.
 TEST(Design, PublishedProportionExample) {
-    for (const auto& [designEffect, expected] : {std::pair{Q(10000), 3850000}, {Q(20000), 7680000}}) {
+    for (const auto& [designEffect, expected] :
+         {std::pair{Q(10000), 3850000}, {Q(20000), 7680000}}) {
         ModelState state;
         state.PopulationVariance = *VarianceOfProportion(Q(5000));
         state.PrecisionError = Q(500);
@@ -124,7 +125,7 @@ TEST(Design, Bounds) {
 TEST(Design, Contacts) {
     EXPECT_EQ(ContactsNeeded(Q(125000), kFullResponse), Q(130000));  // 12,5 interviews
     EXPECT_EQ(ContactsNeeded(Q(3200000), Q(8000)), Q(4000000));
-    EXPECT_EQ(ContactsNeeded(Q(10000), Q(3000)), Q(40000));  // 3,3333 rounds first
+    EXPECT_EQ(ContactsNeeded(Q(10000), Q(3000)), Q(40000));                   // 3,3333 rounds first
     EXPECT_EQ(ContactsNeeded(Q(std::int64_t{1} << 50), Q(1)), std::nullopt);  // too many to count
     EXPECT_EQ(InterviewsOfContacts(Q(4000000), Q(8000)), Q(3200000));
 }

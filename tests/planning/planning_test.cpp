@@ -223,8 +223,9 @@ TEST(Paragraphs, TheDesignWithTheContacts) {
     session.RecalculateDependent();
     const std::string paragraph = ProtocolParagraph(session, true);
     EXPECT_TRUE(paragraph.starts_with("Se necesita una muestra de 1601 unidades")) << paragraph;
-    EXPECT_TRUE(paragraph.ends_with(" Con un efecto de diseño de 1,5 y una tasa de respuesta del "
-                                    "70 %, hay que contactar 2288 unidades."))
+    EXPECT_TRUE(
+        paragraph.ends_with(" Con un efecto de diseño de 1,5 y una tasa de respuesta del "
+                            "70 %, hay que contactar 2288 unidades."))
         << paragraph;
 }
 
@@ -252,8 +253,8 @@ TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
     ASSERT_EQ(session.LeaveField(Field::Z, "1,95"), EntryOutcome::Accepted);       // prob 0,0512
     EXPECT_EQ(CalcArguments(session, {Quantity::FromScaled(15000), Quantity::FromScaled(7000)}),
               (Arguments{"--separator", ",", "--finite", "--dependent", "n", "N=10000",
-                         "--dependent", "N", "V=0,25", "Z=1,95", "E=0,03", "n=965", "--deff",
-                         "1,5", "--response-rate", "0,7"}));
+                         "--dependent", "N", "V=0,25", "Z=1,95", "E=0,03", "n=965", "--deff", "1,5",
+                         "--response-rate", "0,7"}));
 }
 
 }  // namespace
