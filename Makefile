@@ -18,6 +18,7 @@ run: build
 	./build/release/src/vek
 
 test: build
+	scripts/check-format
 	ctest --preset release -j $(JOBS)
 	JOBS=$(JOBS) scripts/tidy build/release
 	@cmake --preset asan >/dev/null
@@ -55,7 +56,7 @@ tidy: build
 	JOBS=$(JOBS) scripts/tidy build/release
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format-14 -i
 
 clean:
 	rm -rf build
