@@ -125,11 +125,7 @@ std::optional<Quantity> CurrentValue(const ScreenSession& session, Variable vari
 
 std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column, bool contacts) const {
     const ResultRow& shown = cell(row, column);
-    if (Failed(shown)) return std::nullopt;
-    if (contacts) return QuantityFromText(shown.contacts, separator);
-    const std::optional<Variable> dependent = VariableNamed(shown.dependent);
-    if (!dependent) return std::nullopt;
-    return QuantityFromText(shown.values[*FieldOf(*dependent)], separator);
+    return contacts ? shown.contacts : shown.dependentValue;
 }
 
 GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {

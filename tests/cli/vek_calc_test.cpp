@@ -475,6 +475,26 @@ TEST(VekCalcPlanning, BatchRowsCarryTheirErrorAndTheRunGoesOn) {
     EXPECT_EQ(rows[5], "5,0.1668,1.96,0.05,0.03,1068,10000,V,infinite,1.5,1,1068,0.1668,");
 }
 
+// A Z that cannot be computed fails the row, though its text names Z and prob together.
+TEST(VekCalcPlanning, AFailedDistanceFailsItsRow) {
+    const std::vector<std::string> screen = {"--separator", ".",        "--dependent",
+                                             "Z",           "V=0.0001", "n=100000000000000"};
+    std::vector<std::string> sweep = screen;
+    sweep.insert(sweep.end(), {"--sweep", "E=100000000000/0.03"});
+    Scratch scratch;
+    const std::string file = scratch / "rows.csv";
+    WriteFile(file, "E\n100000000000\n0.03\n");
+    std::vector<std::string> batch = screen;
+    batch.insert(batch.end(), {"--batch", file});
+    for (const auto& args : {sweep, batch}) {
+        const Outcome outcome = RunVekCalc(args);
+        EXPECT_EQ(outcome.status, 1) << args.back();
+        ASSERT_EQ(Lines(outcome.out).size(), 3U) << outcome.err;
+        EXPECT_TRUE(
+            Lines(outcome.out)[1].ends_with(",,Z= Error de entrada; prob= Error de entrada,"));
+    }
+}
+
 struct UsageCase {
     const char* name;
     std::vector<std::string> args;

@@ -66,8 +66,9 @@ TEST(Batch, RowsApplyPopulationThenDependentThenValues) {
     const ResultRow& row = std::get<std::vector<ResultRow>>(outcome).at(0);
     EXPECT_EQ(row.row, 1);
     EXPECT_EQ(row.error, "");
-    EXPECT_EQ(row.values[Field::N], "5000");
-    EXPECT_EQ(row.result, row.values[Field::E]);
+    EXPECT_EQ(row.values[Field::N], Quantity::FromScaled(50000000));
+    EXPECT_EQ(row.dependent, Field::E);
+    EXPECT_EQ(row.result, QuantityToText(row.values[Field::E], ','));
 }
 
 }  // namespace

@@ -132,12 +132,12 @@ TEST(Sweeps, GridPointsVaryTheFirstSweepSlowest) {
                                        *ParseSweep("V=0,25/-1", ',').sweep};
     const ResultRow second = GridPoint(base, sweeps, 1);
     EXPECT_EQ(second.row, 2);
-    EXPECT_EQ(second.values[Field::E], "0,02");
+    EXPECT_EQ(second.values[Field::E], Quantity::FromScaled(200));
     EXPECT_EQ(second.error, "V=-1: refused, V must be greater than 0");
-    EXPECT_TRUE(second.result.empty() && second.contacts.empty());
+    EXPECT_TRUE(second.result.empty() && !second.contacts);
     const ResultRow third = GridPoint(base, sweeps, 2);
     EXPECT_EQ(third.result, "1068");
-    EXPECT_EQ(third.contacts, "1068");
+    EXPECT_EQ(third.contacts, Quantity::FromScaled(10680000));
     EXPECT_TRUE(third.error.empty());
 }
 
@@ -159,7 +159,7 @@ TEST(Rows, CsvDialectFollowsTheSeparator) {
     AppendCsv(csv, row, '.');
     EXPECT_EQ(csv, "1,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,1068,1068,\n");
     std::string json;
-    AppendJson(json, RowOf(point, 2, "failed"));
+    AppendJson(json, RowOf(point, 2, "failed"), '.');
     EXPECT_EQ(json,
               "{\"row\":\"2\",\"V\":\"0.25\",\"Z\":\"1.96\",\"prob\":\"0.05\",\"E\":\"0.03\","
               "\"n\":\"1068\",\"N\":\"10000\",\"dependent\":\"n\",\"population\":\"infinite\","
@@ -240,6 +240,21 @@ TEST(Exploring, DefaultGridAroundTheScreen) {
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "V=0,25/0,125/0,5");
     ASSERT_TRUE(session.ChooseDependentVariable(4));
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,0499/0,01");
+}
+
+TEST(Exploring, AFailedCellPlotsNothing) {
+    ScreenSession session(',');
+    ASSERT_TRUE(session.ChooseDependentVariable(2));
+    ASSERT_EQ(session.LeaveField(Field::V, "0,0001"), EntryOutcome::Accepted);
+    ASSERT_EQ(session.LeaveField(Field::n, "100000000000000"), EntryOutcome::Accepted);
+    const GridResult result =
+        ComputeGrid(session, {Variable::E, "100000000000/0,03"}, {Variable::V, "0,0001/0,0002"});
+    ASSERT_TRUE(result.grid) << result.problem;
+    for (const bool contacts : {false, true}) {
+        EXPECT_EQ(result.grid->plotted(0, 0, contacts), std::nullopt);
+        EXPECT_NE(result.grid->plotted(1, 0, contacts), std::nullopt);
+    }
+    EXPECT_EQ(result.grid->plotted(1, 0, false), Quantity::FromScaled(300000000000));
 }
 
 TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
