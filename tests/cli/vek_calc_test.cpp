@@ -495,6 +495,29 @@ TEST(VekCalcPlanning, AFailedDistanceFailsItsRow) {
     }
 }
 
+// As --icc and --cluster-size: one column without the other is refused, one cell without the
+// other fails its row.
+TEST(VekCalcPlanning, IccAndClusterSizeGoTogetherInABatch) {
+    Scratch scratch;
+    const std::string alone = scratch / "alone.csv";
+    WriteFile(alone, "E,icc\n0.05,0.1\n");
+    const Outcome refused = RunVekCalc({"--batch", alone});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "vek-calc: line 1: the columns icc and cluster_size go together\n");
+
+    const std::string empty = scratch / "empty.csv";
+    WriteFile(empty, "E,icc,cluster_size\n0.05,0.1,3\n0.05,0.1,\n");
+    const Outcome failed = RunVekCalc({"--batch", empty});
+    EXPECT_EQ(failed.status, 1);
+    const std::vector<std::string> rows = Lines(failed.out);
+    ASSERT_EQ(rows.size(), 3U) << failed.err;
+    EXPECT_EQ(rows[1], "1,0.25,1.96,0.05,0.05,461,10000,n,infinite,1.2,1,461,461,");
+    EXPECT_EQ(rows[2],
+              "2,0.25,1.96,0.05,0.05,1068,10000,n,infinite,1,1,,,"
+              "icc=0.1: needs cluster_size in the same row");
+}
+
 struct UsageCase {
     const char* name;
     std::vector<std::string> args;
