@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/output.h"
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -13,17 +12,13 @@ namespace {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// prob next to its partner Z, as on the screen.
-constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
-                                              Field::E, Field::n, Field::N};
-
 Entries SummaryOf(const ScreenSession& session, bool withDesign) {
     const planning::ResultRow row = planning::RowOf(session, 0);
     const auto text = [&session](Quantity quantity) {
         return QuantityToText(quantity, session.separator());
     };
     Entries entries;
-    for (const Field field : kPrintOrder)
+    for (const Field field : planning::kPrintOrder)
         entries.emplace_back(SymbolOf(field), text(row.values[field]));
     entries.emplace_back("dependent", row.dependent ? SymbolOf(*row.dependent) : "");
     entries.emplace_back("population",

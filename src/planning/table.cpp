@@ -2,16 +2,11 @@
 #include "planning/table.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 namespace vek::planning {
 
 namespace {
-
-// The stored values in the order vek-calc prints them: prob next to its partner Z.
-constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
-                                              Field::E, Field::n, Field::N};
 
 // One pass over the field: find_first_of with a set searches the set for every character.
 bool NeedsQuotes(std::string_view field, char delimiter) {

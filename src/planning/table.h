@@ -3,6 +3,7 @@
 // ended; written as CSV in the decimal separator's dialect, or as JSON.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +12,11 @@
 #include "session/screen_session.h"
 
 namespace vek::planning {
+
+// The stored values in the order vek-calc prints them: prob next to its partner Z, as on the
+// screen.
+inline constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
+                                                     Field::E, Field::n, Field::N};
 
 struct ResultRow {
     std::int64_t row = 0;
