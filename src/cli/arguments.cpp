@@ -78,12 +78,12 @@ void CheckCombinations(const Invocation& invocation) {
 
 }  // namespace
 
-Field DependentNamed(std::string_view value, std::string_view option) {
-    const std::optional<Field> field = planning::DependentFieldNamed(value);
-    if (!field) {
+Dependent DependentNamed(std::string_view value, std::string_view option) {
+    const std::optional<Dependent> dependent = planning::DependentNamed(value);
+    if (!dependent) {
         throw UsageError(std::string(option) + " takes V, Z, E, n or N, not " + Quoted(value));
     }
-    return *field;
+    return *dependent;
 }
 
 Invocation ParseArguments(std::span<const std::string_view> arguments) {

@@ -18,9 +18,9 @@ Entries SummaryOf(const ScreenSession& session, bool withDesign) {
         return QuantityToText(quantity, session.separator());
     };
     Entries entries;
-    for (const Field field : planning::kPrintOrder)
+    for (const Field field : kShownOrder)
         entries.emplace_back(SymbolOf(field), text(row.values[field]));
-    entries.emplace_back("dependent", row.dependent ? SymbolOf(*row.dependent) : "");
+    entries.emplace_back("dependent", SymbolOf(FieldOf(row.dependent)));
     entries.emplace_back("population",
                          row.population == Population::Finite ? "finite" : "infinite");
     entries.emplace_back("result", row.result);

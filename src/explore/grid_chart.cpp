@@ -162,11 +162,10 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
         std::min(left, right), std::max(left, right), kSmallestStep,
         [&](double x) { return Text(x, separator); }, TitleOf(request.rows.variable));
     const QString verticalTitle =
-        request.contacts ? QStringLiteral("Contactos necesarios")
-                         : TitleOf(grid.cells.empty() || !grid.cells.front().dependent
-                                       ? Variable::n
-                                       : *vek::planning::VariableNamed(
-                                             vek::SymbolOf(*grid.cells.front().dependent)));
+        request.contacts
+            ? QStringLiteral("Contactos necesarios")
+            : TitleOf(grid.cells.empty() ? Variable::n
+                                         : vek::planning::VariableOf(grid.cells.front().dependent));
     QCategoryAxis* vertical =
         request.logarithmic
             ? RoundAxis(

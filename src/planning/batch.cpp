@@ -61,11 +61,11 @@ private:
             session.ChoosePopulation(text == "finite" ? Population::Finite : Population::Infinite);
             return std::nullopt;
         }
-        const std::optional<Field> dependent = DependentFieldNamed(text);
+        const std::optional<Dependent> dependent = DependentNamed(text);
         if (!dependent) {
             return "dependent takes V, Z, E, n or N, not '" + std::string(text) + "'";
         }
-        if (session.ChooseDependentVariable(CodeOf(*dependent))) return std::nullopt;
+        if (session.ChooseDependentVariable(*dependent)) return std::nullopt;
         return "dependent=" + std::string(text) +
                ": N can be dependent only with a finite population";
     }

@@ -158,11 +158,8 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
     if (session.population() == Population::Finite) {
         arguments.insert(arguments.end(), {"--finite", "--dependent", "n", typed(Field::N)});
     }
-    const auto dependent = DependentFields(state.DependentVariable);
-    if (!dependent.empty()) {
-        arguments.insert(arguments.end(),
-                         {"--dependent", std::string(SymbolOf(dependent.front()))});
-    }
+    arguments.insert(arguments.end(),
+                     {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
     // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
     const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance
                            ? Field::prob

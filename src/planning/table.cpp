@@ -36,9 +36,9 @@ std::string TextOf(std::optional<Quantity> quantity, char separator) {
 template <class Visit>
 void ForEachColumn(const ResultRow& row, char separator, Visit visit) {
     visit("row", std::to_string(row.row));
-    for (const Field field : kPrintOrder)
+    for (const Field field : kShownOrder)
         visit(SymbolOf(field), QuantityToText(row.values[field], separator));
-    visit("dependent", row.dependent ? SymbolOf(*row.dependent) : std::string_view());
+    visit("dependent", SymbolOf(FieldOf(row.dependent)));
     visit("population", row.population == Population::Finite ? "finite" : "infinite");
     visit("deff", QuantityToText(row.design.designEffect, separator));
     visit("response_rate", QuantityToText(row.design.responseRate, separator));
@@ -54,8 +54,7 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
     result.row = row;
     for (const Field field : kFields)
         result.values[field] = QuantityOf(session.state(), field);
-    const auto dependent = DependentFields(session.state().DependentVariable);
-    if (!dependent.empty()) result.dependent = dependent.front();
+    result.dependent = session.dependent();
     result.population = session.population();
     result.design = session.design();
     result.failed = !error.empty() || session.ResultFailed();
@@ -63,8 +62,7 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
         result.result = session.ResultText();
         result.contacts = session.Contacts();
     }
-    if (!result.failed && result.dependent)
-        result.dependentValue = result.values[*result.dependent];
+    if (!result.failed) result.dependentValue = result.values[FieldOf(result.dependent)];
     result.error = std::move(error);
     return result;
 }

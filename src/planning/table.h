@@ -3,7 +3,6 @@
 // ended; written as CSV in the decimal separator's dialect, or as JSON.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,15 +12,10 @@
 
 namespace vek::planning {
 
-// The stored values in the order vek-calc prints them: prob next to its partner Z, as on the
-// screen.
-inline constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
-                                                     Field::E, Field::n, Field::N};
-
 struct ResultRow {
     std::int64_t row = 0;
-    PerField<Quantity> values;       // the stored quantities
-    std::optional<Field> dependent;  // Z where Z and prob are
+    PerField<Quantity> values;  // the stored quantities
+    Dependent dependent = Dependent::n;
     Population population = Population::Infinite;
     Design design;
     // An entry failed, or the result is "Error de entrada" or "Mal resultado", as the session's

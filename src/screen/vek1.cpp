@@ -145,9 +145,7 @@ void TForm1::ChooseOptions() {
     populationOptions_
         ->button(session_.population() == Population::Finite ? kFiniteKind : kInfiniteKind)
         ->setChecked(true);
-    if (QAbstractButton* option = dependentOptions_->button(session_.state().DependentVariable)) {
-        option->setChecked(true);
-    }
+    dependentOptions_->button(vek::CodeOf(session_.dependent()))->setChecked(true);
 }
 
 void TForm1::SetFieldPoints(Field which, int points) {
@@ -166,7 +164,7 @@ void TForm1::ApplyDependentVariable() {
     for (Field f : kFieldsButN)
         SetColour(field(f), QPalette::Base, kWhite);
     if (finite) SetColour(ui->Edit5, QPalette::Base, kWhite);
-    for (Field f : vek::DependentFields(session_.state().DependentVariable)) {
+    for (Field f : vek::FieldsOf(session_.dependent())) {
         field(f)->setEnabled(false);
         SetFieldPoints(f, kDependentPoints);
         SetColour(field(f), QPalette::Base, kYellow);
@@ -178,7 +176,7 @@ void TForm1::SetPopulationType(unsigned kind) {
     SetColour(ui->Edit5, QPalette::Base, finite ? kWhite : kSilver);
     SetColour(ui->Edit5, QPalette::Text, finite ? kBlack : kSilver);
     ui->Edit5->setEnabled(finite);
-    ui->RadioButton7->setEnabled(session_.CanChooseDependent(vek::CodeOf(Field::N)));
+    ui->RadioButton7->setEnabled(session_.CanChooseDependent(vek::Dependent::N));
 }
 
 void TForm1::OpenHelpWindow(unsigned index) {
@@ -306,12 +304,12 @@ void TForm1::ConnectHandlers() {
     const std::array options = {ui->RadioButton3, ui->RadioButton4, ui->RadioButton5,
                                 ui->RadioButton6, ui->RadioButton7};
     for (std::size_t i = 0; i < options.size(); ++i)
-        dependentOptions_->addButton(options[i], vek::kFirstDependentCode + static_cast<int>(i));
+        dependentOptions_->addButton(options[i], vek::CodeOf(vek::kDependents.at(i)));
     connect(dependentOptions_, &QButtonGroup::idToggled, this, [this](int code, bool chosen) {
-        if (!chosen) return;
-        Guarded([&] {
-            Apply([&] { session_.ChooseDependentVariable(static_cast<std::uint8_t>(code)); });
-        });
+        const std::optional<vek::Dependent> dependent =
+            vek::DependentOf(static_cast<std::uint8_t>(code));
+        if (!chosen || !dependent) return;
+        Guarded([&] { Apply([&] { session_.ChooseDependentVariable(*dependent); }); });
     });
 
     // Labels, frames and the title cannot take the focus: they open their window on release.

@@ -27,8 +27,12 @@ Editability ScreenSession::EditabilityOf(Field field) const {
     return vek::EditabilityOf(state_, population_, field);
 }
 
-bool ScreenSession::CanChooseDependent(std::uint8_t code) const {
-    return CanBeDependent(code, population_);
+Dependent ScreenSession::dependent() const {
+    return DependentOf(state_.DependentVariable).value();
+}
+
+bool ScreenSession::CanChooseDependent(Dependent dependent) const {
+    return CanBeDependent(CodeOf(dependent), population_);
 }
 
 void ScreenSession::Show(Field field, std::string text) {
@@ -68,9 +72,9 @@ void ScreenSession::EnterField(Field field) {
     changes_.zCaption = true;
 }
 
-bool ScreenSession::ChooseDependentVariable(std::uint8_t code) {
-    if (!CanChooseDependent(code)) return false;
-    state_.DependentVariable = code;
+bool ScreenSession::ChooseDependentVariable(Dependent dependent) {
+    if (!CanChooseDependent(dependent)) return false;
+    state_.DependentVariable = CodeOf(dependent);
     changes_.dependent = true;
     return true;
 }
@@ -114,17 +118,15 @@ ReportInput ScreenSession::Report() const {
 }
 
 std::string ScreenSession::ResultText() const {
-    const auto dependent = DependentFields(state_.DependentVariable);
-    if (dependent.empty()) return {};
-    const std::string text = dependent.front() == Field::Z
+    const std::string text = dependent() == Dependent::Z
                                  ? "Z= " + texts_[Field::Z] + "; prob= " + texts_[Field::prob]
-                                 : texts_[dependent.front()];
+                                 : texts_[FieldOf(dependent())];
     return text.substr(0, kMaxResultLength);
 }
 
 bool ScreenSession::ResultFailed() const {
-    const auto dependent = DependentFields(state_.DependentVariable);
-    return std::any_of(dependent.begin(), dependent.end(), [this](Field field) {
+    const auto shown = FieldsOf(dependent());
+    return std::any_of(shown.begin(), shown.end(), [this](Field field) {
         return texts_[field] == kInputErrorText || texts_[field] == kBadResultText;
     });
 }

@@ -71,7 +71,7 @@ TEST(Batch, RowsApplyPopulationThenDependentThenValues) {
     EXPECT_EQ(row.row, 1);
     EXPECT_EQ(row.error, "");
     EXPECT_EQ(row.values[Field::N], Quantity::FromScaled(50000000));
-    EXPECT_EQ(row.dependent, Field::E);
+    EXPECT_EQ(row.dependent, Dependent::E);
     EXPECT_EQ(row.result, QuantityToText(row.values[Field::E], ','));
 }
 
