@@ -81,7 +81,11 @@ bool ScreenSession::ChooseDependentVariable(Dependent dependent) {
 
 void ScreenSession::SetPopulationType(unsigned kind) {
     if (kind != 1 && kind != 2) return;
-    population_ = kind == 2 ? Population::Finite : Population::Infinite;
+    SetPopulation(kind == 2 ? Population::Finite : Population::Infinite);
+}
+
+void ScreenSession::SetPopulation(Population population) {
+    population_ = population;
     changes_.population = true;
     const std::uint8_t before = state_.DependentVariable;
     SwitchPopulation(state_, population_);
@@ -90,7 +94,7 @@ void ScreenSession::SetPopulationType(unsigned kind) {
 
 void ScreenSession::ChoosePopulation(Population population) {
     if (population == population_) return;
-    SetPopulationType(population == Population::Finite ? 2 : 1);
+    SetPopulation(population);
     RecalculateDependent();
 }
 
@@ -108,7 +112,7 @@ RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
     changes_.dependent = true;
     for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
         Show(field, QuantityToText(QuantityOf(state_, field), separator_));
-    SetPopulationType(PopulationOf(record) == Population::Finite ? 2 : 1);
+    SetPopulation(PopulationOf(record));
     RecalculateDependent();
     return RestoreProblem::None;
 }

@@ -93,10 +93,12 @@ public:
     // Choosing a dependent variable's option: stored, nothing recalculated. False when its
     // option is disabled.
     bool ChooseDependentVariable(Dependent dependent);
-    // 1 infinite, 2 finite, anything else nothing; going infinite while N is dependent makes
-    // n dependent. Does not recalculate.
+    // The population type; going infinite while N is dependent makes n dependent. Does not
+    // recalculate.
+    void SetPopulation(Population population);
+    // SetPopulation by the original program's kind: 1 infinite, 2 finite, anything else nothing.
     void SetPopulationType(unsigned kind);
-    // A population option chosen: when it is not the current one, SetPopulationType and
+    // A population option chosen: when it is not the current one, SetPopulation and
     // RecalculateDependent.
     void ChoosePopulation(Population population);
     // "Calcula". Throws InvalidFloatingPointOperation for a negative V, having written nothing.
