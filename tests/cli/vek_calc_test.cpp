@@ -2,10 +2,10 @@
 // vek-calc end to end: the built program with a fixed locale, its streams and exit status.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "case_names.h"
 #include "run_vek_calc.h"
 
 namespace {
@@ -24,14 +24,7 @@ std::string Summary(const std::string& V, const std::string& Z, const std::strin
            "\ndependent " + dependent + "\npopulation " + population + "\nresult " + result + "\n";
 }
 
-// Table rows print as their names, not as bytes.
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 // ---- Results: the screen's worked values, driven as a user would.
 

@@ -7,8 +7,12 @@
 
 #include <variant>
 
+#include "case_names.h"
+
 namespace vek::planning {
 namespace {
+
+using vek::tests::PrintTo;
 
 // The rows of the whole batch, or the first refusal.
 std::variant<std::vector<ResultRow>, InputRefusal> RunBatch(std::string_view text) {

@@ -3,6 +3,7 @@
 // in both CSV dialects, and the protocol paragraph of each dependent variable.
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "planning/exploring.h"
 #include "planning/paragraph.h"
 #include "planning/sweep.h"
@@ -11,13 +12,7 @@
 namespace vek::planning {
 namespace {
 
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 struct EntryCase {
     const char* name;

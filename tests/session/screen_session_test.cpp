@@ -5,18 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "model/recalc.h"
 
 namespace vek {
 namespace {
 
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 TEST(ScreenSession, StartsAsLaidOutWhateverTheSeparator) {
     const ScreenSession session('.');
