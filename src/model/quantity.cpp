@@ -234,11 +234,11 @@ char* WriteDigits(char* end, std::uint32_t value, int count) {
     return end;
 }
 
-int DigitCount(std::uint32_t value) {
-    int count = 1;
-    for (; value >= 10; value /= 10)
-        ++count;
-    return count;
+// Writes every digit of `value` before `end`; returns where they start.
+char* WriteNumber(char* end, std::uint32_t value) {
+    for (; value >= 100; value /= 100)
+        end = WriteDigits(end, value % 100, 2);
+    return WriteDigits(end, value, value >= 10 ? 2 : 1);
 }
 
 }  // namespace
@@ -263,8 +263,7 @@ QuantityChars::QuantityChars(Quantity q, char separator) {
     std::uint64_t whole = magnitude / Quantity::kScale;
     for (; whole > std::numeric_limits<std::uint32_t>::max(); whole /= 10)
         *--first = static_cast<char>('0' + whole % 10);
-    const auto narrow = static_cast<std::uint32_t>(whole);
-    first = WriteDigits(first, narrow, DigitCount(narrow));
+    first = WriteNumber(first, static_cast<std::uint32_t>(whole));
     if (negative) *--first = '-';
     first_ = static_cast<std::size_t>(first - chars_.data());
 }
