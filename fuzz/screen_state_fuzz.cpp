@@ -36,7 +36,7 @@ bool ShowsStored(vek::Quantity shown, vek::Quantity stored, vek::Field field) {
 void CheckRecalculation(const vek::ModelState& restored, vek::Population population,
                         char separator) {
     vek::ModelState state = restored;
-    std::vector<vek::FieldText> texts;
+    vek::FieldTexts texts;
     try {
         texts = vek::RecalculateDependent(state, population, separator);
     } catch (const vek::InvalidFloatingPointOperation&) {

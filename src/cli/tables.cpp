@@ -133,6 +133,14 @@ bool WriteSweeps(const ScreenSession& base, std::span<const planning::Sweep> swe
     return writer.Finish();
 }
 
+// A chunk of a batch's records as they travel to a worker: every field in one vector, so that
+// thousands of records cost the reading thread a few allocations.
+struct BatchChunk {
+    std::int64_t firstLine = 0;
+    std::vector<std::string> fields;
+    std::vector<std::size_t> fieldCounts;  // one a record
+};
+
 bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, std::FILE* out) {
     planning::CsvReader reader(in, planning::CsvDelimiter(base.separator()));
     const auto refused = [](const planning::InputRefusal& refusal) {
@@ -142,28 +150,33 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
     if (const auto* refusal = std::get_if<planning::InputRefusal>(&header)) throw refused(*refusal);
     const auto& columns = std::get<planning::BatchColumns>(header);
     TableWriter writer(format, base.separator(), out);
-    InOrder<std::vector<planning::BatchRecord>>(
-        [&]() -> std::optional<std::vector<planning::BatchRecord>> {
-            std::vector<planning::BatchRecord> records;
-            planning::BatchRecord record;
-            while (static_cast<std::int64_t>(records.size()) < kRowsPerChunk &&
-                   reader.Next(record.fields)) {
-                record.line = reader.line();
-                records.push_back(std::move(record));
-                record = planning::BatchRecord{};
+    std::vector<std::string> fields;
+    InOrder<BatchChunk>(
+        [&]() -> std::optional<BatchChunk> {
+            BatchChunk chunk;
+            chunk.firstLine = reader.line() + 1;
+            while (static_cast<std::int64_t>(chunk.fieldCounts.size()) < kRowsPerChunk &&
+                   reader.Next(fields)) {
+                chunk.fields.insert(chunk.fields.end(), fields.begin(), fields.end());
+                chunk.fieldCounts.push_back(fields.size());
             }
             if (reader.refusal()) throw refused(*reader.refusal());
-            if (records.empty()) return std::nullopt;
-            return records;
+            if (chunk.fieldCounts.empty()) return std::nullopt;
+            return chunk;
         },
-        [&](const std::vector<planning::BatchRecord>& records) {
-            Chunk chunk(records.size());
-            for (const planning::BatchRecord& record : records) {
+        [&](const BatchChunk& records) {
+            Chunk chunk(records.fieldCounts.size());
+            planning::BatchRecord record{records.firstLine, {}};
+            auto field = records.fields.begin();
+            for (const std::size_t count : records.fieldCounts) {
+                record.fields.assign(field, field + static_cast<std::ptrdiff_t>(count));
+                field += static_cast<std::ptrdiff_t>(count);
                 auto row = columns.Row(base, record);
                 if (const auto* refusal = std::get_if<planning::InputRefusal>(&row)) {
                     throw refused(*refusal);
                 }
                 writer.Append(chunk, std::get<planning::ResultRow>(row));
+                ++record.line;
             }
             return chunk;
         },

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "model/recalc.h"
 #include "model/state.h"
@@ -21,7 +20,7 @@ enum class EntryOutcome {
 
 struct FieldExit {
     EntryOutcome outcome;
-    std::vector<FieldText> texts;  // the field left first, then its partner (Z and prob)
+    FieldTexts texts;  // the field left first, then its partner (Z and prob)
 };
 
 // Reads `text` into the quantity of `field`, applies the field's rule and returns what the

@@ -144,6 +144,34 @@ std::int64_t Negated(std::uint64_t magnitude) {
     return -static_cast<std::int64_t>(magnitude - 1) - 1;
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// What a file of numbers holds by the million: up to 14 whole digits, then up to 4 decimals
+// after the separator; no sign, blank or exponent. Read straight into the scaled integer, which
+// is what the general reading gives them; nothing for any other text.
+std::optional<Quantity> PlainDecimal(std::string_view text, char separator) {
+    constexpr std::size_t kMaxWholeDigits = 14;
+    std::int64_t scaled = 0;
+    std::size_t at = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        if (at == kMaxWholeDigits) return std::nullopt;
+        scaled = scaled * 10 + (text[at] - '0');
+    }
+    if (at == 0) return std::nullopt;
+    std::int64_t unit = Quantity::kScale;
+    if (at < text.size()) {
+        if (text[at] != separator || text.size() - at - 1 > kScaleDigits) return std::nullopt;
+        for (++at; at < text.size(); ++at) {
+            if (!IsDigit(text[at])) return std::nullopt;
+            scaled = scaled * 10 + (text[at] - '0');
+            unit /= 10;
+        }
+    }
+    return Quantity::FromScaled(scaled * unit);
+}
+
 }  // namespace
 
 // Taken on the scaled integer.
@@ -169,6 +197,7 @@ Quantity Rounded(long double x) {
 }
 
 std::optional<Quantity> QuantityFromText(std::string_view text, char separator) {
+    if (const std::optional<Quantity> plain = PlainDecimal(text, separator)) return plain;
     const std::optional<ScaledDecimal> number = ParseDecimal(text, separator);
     if (!number) return std::nullopt;
     const std::optional<std::uint64_t> magnitude = ScaledMagnitude(*number);
@@ -181,28 +210,66 @@ std::optional<Quantity> QuantityFromText(std::string_view text, char separator) 
     return Quantity::FromScaled(static_cast<std::int64_t>(*magnitude));
 }
 
-std::string QuantityToText(Quantity q, char separator) {
+namespace {
+
+// "00" … "99": two digits a step, half the divisions.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the last `count` digits of `value` before `end`; returns where they start.
+char* WriteDigits(char* end, std::uint32_t value, int count) {
+    for (; count >= 2; count -= 2, value /= 100) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(value % 100);
+        end -= 2;
+        end[0] = kDigitPairs[pair];
+        end[1] = kDigitPairs[pair + 1];
+    }
+    if (count == 1) *--end = static_cast<char>('0' + value % 10);
+    return end;
+}
+
+// Writes every digit of `value` before `end`; returns where they start.
+char* WriteNumber(char* end, std::uint32_t value) {
+    for (; value >= 100; value /= 100)
+        end = WriteDigits(end, value % 100, 2);
+    return WriteDigits(end, value, value >= 10 ? 2 : 1);
+}
+
+}  // namespace
+
+// Written backwards from the last digit: the decimals without their trailing zeros, then the
+// whole part. Vek-calc writes millions of these, so the two parts are split once and their
+// digits taken two at a time in the narrowest integer that holds them.
+QuantityChars::QuantityChars(Quantity q, char separator) {
     const bool negative = q.scaled() < 0;
     // Unsigned arithmetic takes the magnitude of the most negative value too.
     const auto bits = static_cast<std::uint64_t>(q.scaled());
-    std::uint64_t rest = negative ? 0 - bits : bits;
-    // Written backwards from the last digit: sign, 15 integer digits, separator, 4 decimals.
-    std::array<char, 24> buffer{};
-    char* const end = buffer.data() + buffer.size();
-    char* first = end;
-    bool significant = false;
-    for (int decimal = 0; decimal < kScaleDigits; ++decimal, rest /= 10) {
-        const auto digit = static_cast<char>('0' + rest % 10);
-        significant = significant || digit != '0';
-        if (significant) *--first = digit;
+    const std::uint64_t magnitude = negative ? 0 - bits : bits;
+    char* first = chars_.data() + chars_.size();
+    auto decimals = static_cast<std::uint32_t>(magnitude % Quantity::kScale);
+    if (decimals != 0) {
+        int count = kScaleDigits;
+        for (; decimals % 10 == 0; --count)
+            decimals /= 10;
+        first = WriteDigits(first, decimals, count);
+        *--first = separator;
     }
-    if (significant) *--first = separator;
-    do {
-        *--first = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
+    std::uint64_t whole = magnitude / Quantity::kScale;
+    for (; whole > std::numeric_limits<std::uint32_t>::max(); whole /= 10)
+        *--first = static_cast<char>('0' + whole % 10);
+    first = WriteNumber(first, static_cast<std::uint32_t>(whole));
     if (negative) *--first = '-';
-    return {first, end};
+    first_ = static_cast<std::size_t>(first - chars_.data());
+}
+
+std::string QuantityToText(Quantity q, char separator) {
+    return std::string(QuantityChars(q, separator).view());
 }
 
 }  // namespace vek

@@ -2,6 +2,7 @@
 // Decimal quantities: the values of the sampling model, with exactly four decimals.
 #pragma once
 
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -53,5 +54,18 @@ std::optional<Quantity> QuantityFromText(std::string_view text, char separator);
 
 // The shortest fixed-point text of q: no grouping, no exponent, at most four decimals.
 std::string QuantityToText(Quantity q, char separator);
+
+// The same text in a buffer of its own, for a writer of many values that appends it where it
+// goes: no allocation.
+class QuantityChars {
+public:
+    QuantityChars(Quantity q, char separator);
+    std::string_view view() const { return {chars_.data() + first_, chars_.size() - first_}; }
+
+private:
+    // A sign, 15 integer digits, the separator and 4 decimals, with room to spare.
+    std::array<char, 24> chars_;
+    std::size_t first_;
+};
 
 }  // namespace vek

@@ -53,21 +53,21 @@ struct Recalculation {
 // Runs the computation steps of a case; a failing step leaves earlier stores in place and
 // turns the text of every dependent field into the input error.
 template <typename Steps>
-std::vector<FieldText> Protected(std::uint8_t code, Steps steps) {
+FieldTexts Protected(std::uint8_t code, Steps steps) {
     try {
         return steps();
     } catch (const ArithmeticError&) {
-        std::vector<FieldText> texts;
+        FieldTexts texts;
         for (const Field field : DependentFields(code)) {
-            texts.push_back({field, std::string(kInputErrorText)});
+            texts.Add({field, std::string(kInputErrorText)});
         }
         return texts;
     }
 }
 
-std::vector<FieldText> RecalculateVariance(const Recalculation& r) {
+FieldTexts RecalculateVariance(const Recalculation& r) {
     ModelState& state = r.state;
-    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+    auto texts = Protected(state.DependentVariable, [&]() -> FieldTexts {
         // A rounded standard deviation of its own, not S.
         Quantity deviation = Rounded(Root(r.n()) * Divide(r.E(), r.Z()));
         if (r.finite) deviation = Rounded(deviation.value() * r.FiniteFactor());
@@ -82,9 +82,9 @@ std::vector<FieldText> RecalculateVariance(const Recalculation& r) {
     return texts;
 }
 
-std::vector<FieldText> RecalculateDistance(const Recalculation& r) {
+FieldTexts RecalculateDistance(const Recalculation& r) {
     ModelState& state = r.state;
-    return Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+    return Protected(state.DependentVariable, [&]() -> FieldTexts {
         state.StandardDistance = Rounded(Root(r.n()) * Divide(r.E(), r.deviation));
         if (r.finite) state.StandardDistance = Rounded(r.Z() * r.FiniteFactor());
         state.ErrorProbability = ProbabilityForDistance(state.StandardDistance);
@@ -93,9 +93,9 @@ std::vector<FieldText> RecalculateDistance(const Recalculation& r) {
     });
 }
 
-std::vector<FieldText> RecalculatePrecisionError(const Recalculation& r) {
+FieldTexts RecalculatePrecisionError(const Recalculation& r) {
     ModelState& state = r.state;
-    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+    auto texts = Protected(state.DependentVariable, [&]() -> FieldTexts {
         state.PrecisionError = Rounded(Divide(r.Z() * r.deviation, Root(r.n())));
         if (r.finite) state.PrecisionError = Rounded(r.E() * r.InverseFiniteFactor());
         return {{Field::E, r.Text(state.PrecisionError)}};
@@ -105,9 +105,9 @@ std::vector<FieldText> RecalculatePrecisionError(const Recalculation& r) {
     return texts;
 }
 
-std::vector<FieldText> RecalculateSampleSize(const Recalculation& r) {
+FieldTexts RecalculateSampleSize(const Recalculation& r) {
     ModelState& state = r.state;
-    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+    auto texts = Protected(state.DependentVariable, [&]() -> FieldTexts {
         state.SampleSize = Rounded(Squared(Divide(r.Z() * r.deviation, r.E())));
         if (r.finite) {
             state.SampleSize = Rounded(Divide(r.N(), Divide(r.N() - 1, r.n()) + 1));
@@ -120,9 +120,9 @@ std::vector<FieldText> RecalculateSampleSize(const Recalculation& r) {
     return texts;
 }
 
-std::vector<FieldText> RecalculatePopulationSize(const Recalculation& r) {
+FieldTexts RecalculatePopulationSize(const Recalculation& r) {
     ModelState& state = r.state;
-    auto texts = Protected(state.DependentVariable, [&]() -> std::vector<FieldText> {
+    auto texts = Protected(state.DependentVariable, [&]() -> FieldTexts {
         const long double spread = Squared(r.Z() * r.deviation);
         const long double error = Squared(r.E());
         state.PopulationSize = Rounded(Divide(spread - error, Divide(spread, r.n()) - error));
@@ -142,8 +142,8 @@ long double StandardDeviation(Quantity variance, Quantity designEffect) {
 
 }  // namespace
 
-std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
-                                            char separator, Quantity designEffect) {
+FieldTexts RecalculateDependent(ModelState& state, Population population, char separator,
+                                Quantity designEffect) {
     const Recalculation r{state, population == Population::Finite, separator, designEffect,
                           StandardDeviation(state.PopulationVariance, designEffect)};
     switch (state.DependentVariable) {

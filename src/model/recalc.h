@@ -2,10 +2,11 @@
 // Recalculation of the dependent variable: the one place of the sampling formulas.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/state.h"
 
@@ -27,6 +28,39 @@ struct FieldText {
     friend bool operator==(const FieldText&, const FieldText&) = default;
 };
 
+// What an operation writes into the fields: one field's text, or Z's and prob's together. Held
+// in place rather than on the heap, as a batch writes them millions of times.
+class FieldTexts {
+public:
+    FieldTexts() = default;
+    // Not explicit: `return {{field, text}}` reads as the pair's two texts do.
+    FieldTexts(FieldText text) { Add(std::move(text)); }
+    FieldTexts(FieldText text, FieldText partner) {
+        Add(std::move(text));
+        Add(std::move(partner));
+    }
+
+    void Add(FieldText text) { texts_.at(size_++) = std::move(text); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    FieldText& operator[](std::size_t i) { return texts_.at(i); }
+    const FieldText& operator[](std::size_t i) const { return texts_.at(i); }
+    FieldText& front() { return (*this)[0]; }
+    const FieldText& front() const { return (*this)[0]; }
+    FieldText* begin() { return texts_.data(); }
+    FieldText* end() { return texts_.data() + size_; }
+    const FieldText* begin() const { return texts_.data(); }
+    const FieldText* end() const { return texts_.data() + size_; }
+
+    friend bool operator==(const FieldTexts& a, const FieldTexts& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+private:
+    std::array<FieldText, 2> texts_;
+    std::size_t size_ = 0;
+};
+
 // The design effect of simple random sampling itself.
 inline constexpr Quantity kNoDesignEffect = Quantity::FromScaled(Quantity::kScale);
 
@@ -37,8 +71,7 @@ inline constexpr Quantity kNoDesignEffect = Quantity::FromScaled(Quantity::kScal
 //
 // A design effect d > 0 scales the variance: S is the rounded √(d × V), and a dependent V is
 // the design's variance divided by d. With d = 1 every result is simple random sampling's.
-std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
-                                            char separator,
-                                            Quantity designEffect = kNoDesignEffect);
+FieldTexts RecalculateDependent(ModelState& state, Population population, char separator,
+                                Quantity designEffect = kNoDesignEffect);
 
 }  // namespace vek

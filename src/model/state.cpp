@@ -35,11 +35,6 @@ auto& QuantityIn(State& state, Field field) {
 
 }  // namespace
 
-std::string_view SymbolOf(Field field) {
-    constexpr std::string_view kSymbols[] = {"V", "Z", "E", "n", "N", "prob"};
-    return kSymbols[CodeOf(field) - 1U];
-}
-
 Quantity& QuantityOf(ModelState& state, Field field) {
     return QuantityIn(state, field);
 }

@@ -56,7 +56,11 @@ struct ModelState {
 };
 
 // "V", "Z", "E", "n", "N" and "prob", as the screen and the report name them.
-std::string_view SymbolOf(Field field);
+constexpr std::string_view SymbolOf(Field field) {
+    constexpr std::array<std::string_view, kFields.size()> kSymbols = {"V", "Z", "E",
+                                                                       "n", "N", "prob"};
+    return kSymbols[CodeOf(field) - 1U];
+}
 
 Quantity& QuantityOf(ModelState& state, Field field);
 Quantity QuantityOf(const ModelState& state, Field field);

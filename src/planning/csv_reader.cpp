@@ -39,8 +39,8 @@ CsvReader::~CsvReader() {
 
 bool CsvReader::Refuse(InputProblem problem) {
     if (!refusal_) {
-        refusal_ = InputRefusal{problem, line_ + static_cast<std::int64_t>(ready_.size()) + 1,
-                                std::string()};
+        const auto waiting = static_cast<std::int64_t>(recordEnds_.size() - taken_);
+        refusal_ = InputRefusal{problem, line_ + waiting + 1, std::string()};
     }
     return false;
 }
@@ -51,22 +51,26 @@ void CsvReader::OnField(void* text, std::size_t length, void* data) {
     auto& reader = *static_cast<CsvReader*>(data);
     if (reader.problem_) return;
     reader.currentBytes_ += length + 1;
-    if (reader.current_.size() == kMaxFields) {
+    if (reader.FieldsOfCurrentRecord() == kMaxFields) {
         reader.problem_ = InputProblem::TooManyFields;
     } else if (reader.currentBytes_ > reader.limits_.recordBytes) {
         reader.problem_ = InputProblem::RecordTooLong;
     } else if (std::memchr(text, '\0', length) != nullptr) {
         reader.problem_ = InputProblem::NulByte;
     } else {
-        reader.current_.emplace_back(static_cast<const char*>(text), length);
+        reader.bytes_.append(static_cast<const char*>(text), length);
+        reader.fieldEnds_.push_back(reader.bytes_.size());
     }
+}
+
+std::size_t CsvReader::FieldsOfCurrentRecord() const {
+    return fieldEnds_.size() - (recordEnds_.empty() ? 0 : recordEnds_.back());
 }
 
 void CsvReader::OnRecord(int, void* data) {
     auto& reader = *static_cast<CsvReader*>(data);
     if (reader.problem_) return;
-    reader.ready_.push_back(std::move(reader.current_));
-    reader.current_.clear();
+    reader.recordEnds_.push_back(reader.fieldEnds_.size());
     reader.currentBytes_ = 0;
 }
 
@@ -103,8 +107,23 @@ std::optional<std::string_view> CsvReader::ReadBlock() {
     return std::string_view(block_.get(), read);
 }
 
+// Once every complete record is taken, only the fields of the record being read are kept, moved
+// to the front.
+void CsvReader::DropTakenRecords() {
+    if (recordEnds_.empty()) return;
+    const std::size_t fields = recordEnds_.back();
+    const std::size_t bytes = fields == 0 ? 0 : fieldEnds_[fields - 1];
+    bytes_.erase(0, bytes);
+    fieldEnds_.erase(fieldEnds_.begin(), fieldEnds_.begin() + static_cast<std::ptrdiff_t>(fields));
+    for (std::size_t& end : fieldEnds_)
+        end -= bytes;
+    recordEnds_.clear();
+    taken_ = 0;
+}
+
 bool CsvReader::Next(std::vector<std::string>& fields) {
-    while (ready_.empty() && !ended_ && !refusal_) {
+    if (taken_ == recordEnds_.size()) DropTakenRecords();
+    while (recordEnds_.empty() && !ended_ && !refusal_) {
         const std::optional<std::string_view> read = ReadBlock();
         if (!read) {
             refusal_ = InputRefusal{InputProblem::Unreadable, 0, std::string()};
@@ -125,9 +144,15 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
             }
         }
     }
-    if (refusal_ || ready_.empty()) return false;
-    fields = std::move(ready_.front());
-    ready_.pop_front();
+    if (refusal_ || taken_ == recordEnds_.size()) return false;
+    const std::size_t first = taken_ == 0 ? 0 : recordEnds_[taken_ - 1];
+    const std::size_t last = recordEnds_[taken_];
+    fields.resize(last - first);
+    for (std::size_t field = first; field < last; ++field) {
+        const std::size_t start = field == 0 ? 0 : fieldEnds_[field - 1];
+        fields[field - first].assign(bytes_, start, fieldEnds_[field] - start);
+    }
+    ++taken_;
     ++line_;
     return true;
 }

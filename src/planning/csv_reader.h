@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +53,8 @@ private:
     std::optional<std::string_view> ReadBlock();
     bool Feed(std::string_view bytes);
     bool Refuse(InputProblem problem);
+    std::size_t FieldsOfCurrentRecord() const;
+    void DropTakenRecords();
 
     std::FILE* file_ = nullptr;
     std::string_view text_;  // what is left of an in-memory input
@@ -63,11 +64,15 @@ private:
     bool atStart_ = true;
     bool ended_ = false;
     std::int64_t line_ = 0;
-    std::vector<std::string> current_;
+    // The records read and not yet taken, then the fields of the record being read, one after
+    // the other in one buffer: no allocation per field or record once the buffers have grown.
+    std::string bytes_;
+    std::vector<std::size_t> fieldEnds_;   // in bytes_
+    std::vector<std::size_t> recordEnds_;  // in fieldEnds_, of every complete record
+    std::size_t taken_ = 0;                // records of recordEnds_ already returned
     std::size_t currentBytes_ = 0;
     std::optional<InputProblem> problem_;  // noted inside libcsv's callbacks
     std::optional<InputRefusal> refusal_;
-    std::deque<std::vector<std::string>> ready_;
 };
 
 }  // namespace vek::planning

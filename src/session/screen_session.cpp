@@ -40,14 +40,14 @@ void ScreenSession::Show(Field field, std::string text) {
     changes_.texts[field] = true;
 }
 
-void ScreenSession::ShowAll(const std::vector<FieldText>& texts) {
-    for (const FieldText& shown : texts)
-        Show(shown.field, shown.text);
+void ScreenSession::ShowAll(FieldTexts texts) {
+    for (FieldText& shown : texts)
+        Show(shown.field, std::move(shown.text));
 }
 
 EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
-    const FieldExit exit = vek::LeaveField(state_, field, typed, population_, separator_);
-    ShowAll(exit.texts);
+    FieldExit exit = vek::LeaveField(state_, field, typed, population_, separator_);
+    ShowAll(std::move(exit.texts));
     return exit.outcome;
 }
 

@@ -128,7 +128,7 @@ public:
 
 private:
     void Show(Field field, std::string text);
-    void ShowAll(const std::vector<FieldText>& texts);
+    void ShowAll(FieldTexts texts);
 
     ModelState state_;
     Population population_ = Population::Infinite;

@@ -115,7 +115,7 @@ TEST(RecalculateDependent, EveryCase) {
         ModelState expected = state;
         Apply(expected, row.expected);
 
-        const std::vector<FieldText> texts = RecalculateDependent(state, row.population, ',');
+        const FieldTexts texts = RecalculateDependent(state, row.population, ',');
 
         EXPECT_EQ(state, expected);
         const auto fields = DependentFields(row.dependent);
@@ -130,7 +130,7 @@ TEST(RecalculateDependent, EveryCase) {
 TEST(RecalculateDependent, WritesWithTheGivenSeparator) {
     ModelState state;
     state.DependentVariable = 2;
-    const std::vector<FieldText> expected = {{Field::Z, "1.9608"}, {Field::prob, "0.0499"}};
+    const FieldTexts expected = {{Field::Z, "1.9608"}, {Field::prob, "0.0499"}};
     EXPECT_EQ(RecalculateDependent(state, kInfinite, '.'), expected);
 }
 
