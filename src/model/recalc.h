@@ -2,6 +2,7 @@
 // Recalculation of the dependent variable: the one place of the sampling formulas.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,6 +40,15 @@ inline constexpr Quantity kNoDesignEffect = Quantity::FromScaled(Quantity::kScal
 // the design's variance divided by d. With d = 1 every result is simple random sampling's.
 std::vector<FieldText> RecalculateDependent(ModelState& state, Population population,
                                             char separator,
+                                            Quantity designEffect = kNoDesignEffect);
+
+// S = rounded(√(d × V)), the standard deviation every case starts from. Throws
+// InvalidFloatingPointOperation for a negative V and ArithmeticError when S does not fit.
+Quantity StandardDeviationOf(Quantity variance, Quantity designEffect);
+
+// The E that the E field shows with E dependent: the computation's own value, 0 included, before
+// the range check keeps the stored E above 0. nullopt where the field shows "Error de entrada".
+std::optional<Quantity> PrecisionErrorShown(ModelState state, Population population,
                                             Quantity designEffect = kNoDesignEffect);
 
 }  // namespace vek
