@@ -79,12 +79,8 @@ void CheckCombinations(const Invocation& invocation) {
 }  // namespace
 
 Field DependentNamed(std::string_view value, std::string_view option) {
-    const std::optional<planning::Variable> variable = planning::VariableNamed(value);
-    const std::optional<Field> field =
-        variable && *variable != planning::Variable::p && *variable != planning::Variable::contacts
-            ? planning::FieldOf(*variable)
-            : std::nullopt;
-    if (!field || *field == Field::prob) {
+    const std::optional<Field> field = planning::DependentFieldNamed(value);
+    if (!field) {
         throw UsageError(std::string(option) + " takes V, Z, E, n or N, not " + Quoted(value));
     }
     return *field;

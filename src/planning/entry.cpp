@@ -141,6 +141,15 @@ std::optional<Field> FieldOf(Variable variable) {
     return std::nullopt;
 }
 
+std::optional<Field> DependentFieldNamed(std::string_view name) {
+    const std::optional<Variable> variable = VariableNamed(name);
+    if (!variable || *variable == Variable::p || *variable == Variable::contacts ||
+        *variable == Variable::prob) {
+        return std::nullopt;
+    }
+    return FieldOf(*variable);
+}
+
 std::optional<std::string> WhyNotEnterable(const ScreenSession& session, Variable variable) {
     const std::optional<Field> field = FieldOf(variable);
     if (!field) return std::nullopt;

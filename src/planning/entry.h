@@ -22,6 +22,9 @@ std::string_view NameOf(Variable variable);
 // The field a variable is typed into; none for the design's.
 std::optional<Field> FieldOf(Variable variable);
 
+// The field of a name the dependent variable can have: V, Z, E, n or N.
+std::optional<Field> DependentFieldNamed(std::string_view name);
+
 enum class EntryResult { Accepted, Corrected, Failed };
 
 struct Entry {
