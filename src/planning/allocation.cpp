@@ -100,11 +100,17 @@ Allocator::Allocator(std::span<const Stratum> strata, AllocationMethod method) {
     }
 }
 
-// The level μ at which about `units` units have a_h² / (n (n + 1)) ≥ 1/μ²: a stratum has
-// about round(a_h μ) − min_h of them, whose mean over the strata is a_h μ − min_h, so the
-// continuous count Σ clamp(a_h μ − min_h, 0, max_h − min_h) is solved for, by Newton's steps on
-// a piecewise linear function kept within a shrinking bracket. Only a first guess: the counts are
-// then made exact, and they miss `units` either way by about the root of the number of strata.
+// About how many units a stratum of weight a has at the level μ, x = a μ: the rule gives it
+// n = ⌊√(¼ + x²) + ½⌋ (the units whose a² / (k (k + 1)) reaches 1/μ²), whose mean over the
+// fractional parts is √(¼ + x²).
+double ContinuousUnits(double x) {
+    return std::sqrt(0.25 + x * x);
+}
+
+// The level μ at which about `units` units above the minimums have a priority of at least 1/μ²:
+// the continuous count Σ clamp(√(¼ + (a_h μ)²) − min_h, 0, max_h − min_h) is solved for by
+// Newton's steps, kept within a shrinking bracket. Only a first guess: the counts are then made
+// exact, and they miss `units` either way by about the root of the number of strata.
 double Allocator::ContinuousLevel(std::int64_t units) const {
     if (units <= 0) return 0;
     const auto wanted = static_cast<double>(units);
@@ -120,22 +126,27 @@ double Allocator::ContinuousLevel(std::int64_t units) const {
         minimums += static_cast<double>(range.minimum);
     }
     double level = std::clamp((wanted + minimums) / allRoots, low, high);
+    // The exact counts miss by about the root of the number of strata whatever the level, so
+    // a level closer than that is not worth more steps.
+    const double close = 1 + std::sqrt(static_cast<double>(ranges_.size())) / 4;
     constexpr int kMaxSteps = 200;
     for (int step = 0; step < kMaxSteps; ++step) {
         double count = 0;
         double slope = 0;
         for (std::size_t h = 0; h < ranges_.size(); ++h) {
             const Range range = ranges_[h];
-            const double free = roots_[h] * level - static_cast<double>(range.minimum);
+            const double x = roots_[h] * level;
+            const double units = ContinuousUnits(x);
+            const double free = units - static_cast<double>(range.minimum);
             const auto room = static_cast<double>(range.maximum - range.minimum);
             if (free >= room) {
                 count += room;
             } else if (free > 0) {
                 count += free;
-                slope += roots_[h];
+                slope += roots_[h] * x / units;
             }
         }
-        if (std::abs(count - wanted) <= 0.5) break;
+        if (std::abs(count - wanted) <= close) break;
         (count < wanted ? low : high) = level;
         double next = slope > 0 ? level + (wanted - count) / slope : (low + high) / 2;
         if (!(next > low && next < high)) next = (low + high) / 2;
@@ -151,8 +162,8 @@ std::int64_t Allocator::UnitsAtLeast(std::size_t stratum, long double threshold,
     const Range range = ranges_[stratum];
     if (range.minimum == range.maximum) return range.minimum;
     const long double weight = weights_[stratum];
-    const double guess =
-        std::min(roots_[stratum] * level + 0.5, static_cast<double>(range.maximum));
+    const double guess = std::min(ContinuousUnits(roots_[stratum] * level) + 0.5,
+                                  static_cast<double>(range.maximum));
     return FirstNotGiven(range.minimum, range.maximum, static_cast<std::int64_t>(guess),
                          [&](std::int64_t n) { return Priority(weight, n) >= threshold; });
 }
@@ -198,6 +209,13 @@ void Allocator::TakeBack(std::vector<std::int64_t>& n, std::int64_t units) const
 // sequence, whatever μ; the continuous level only makes that start close to `total`, and Give or
 // TakeBack walks the rest of the way exactly.
 std::vector<std::int64_t> Allocator::At(std::int64_t total) const {
+    if (total == smallest_ || total == largest_) {
+        std::vector<std::int64_t> n;
+        n.reserve(ranges_.size());
+        for (const Range range : ranges_)
+            n.push_back(total == smallest_ ? range.minimum : range.maximum);
+        return n;
+    }
     const double level = ContinuousLevel(total - smallest_);
     const long double threshold = level > 0 ? 1 / (static_cast<long double>(level) * level)
                                             : std::numeric_limits<long double>::infinity();

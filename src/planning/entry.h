@@ -25,6 +25,9 @@ std::optional<Field> FieldOf(Variable variable);
 // The field of a name the dependent variable can have: V, Z, E, n or N.
 std::optional<Field> DependentFieldNamed(std::string_view name);
 
+// The rule that refuses a value of `variable`, in vek-calc's words: "V must be greater than 0".
+std::string RuleOf(Variable variable);
+
 enum class EntryResult { Accepted, Corrected, Failed };
 
 struct Entry {

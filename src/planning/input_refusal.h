@@ -23,6 +23,10 @@ enum class InputProblem {
     UnknownColumn,          // text: the column's name
     MoreFieldsThanColumns,  // a record longer than the header
     DeffWithIcc,            // a record that gives both deff and icc
+    // The strata file's header.
+    NoNameColumn,      // no "stratum"
+    NoSizeColumn,      // no "N"
+    NoVarianceColumn,  // neither "V" nor "p"
 };
 
 struct InputRefusal {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <unordered_set>
 
-#include "session/screen_session.h"
+#include "model/fields.h"
 
 namespace vek::planning {
 
@@ -32,8 +32,8 @@ bool Has(std::span<const StrataColumn> columns, StrataColumn column) {
 // Reads the cells of one row; the first refusal ends it.
 class StratumReader {
 public:
-    StratumReader(const StratumText& row, std::size_t index, ScreenSession& scratch)
-        : row_(row), index_(index), scratch_(scratch) {}
+    StratumReader(const StratumText& row, std::size_t index, char separator)
+        : row_(row), index_(index), separator_(separator) {}
 
     std::optional<StrataRefusal> Read(Stratum& stratum, bool given) {
         stratum.name = row_[StrataColumn::Name];
@@ -41,12 +41,13 @@ public:
         if (stratum.name == kTotalRowName) return Refusal(StrataProblem::ReservedName);
         if (auto refused = Whole(StrataColumn::N, stratum.size)) return refused;
         if (auto refused = Variance(stratum.variance)) return refused;
-        if (auto refused = Positive(StrataColumn::deff, IsDesignEffect, stratum.designEffect)) {
+        if (auto refused =
+                OptionalValue(StrataColumn::deff, IsDesignEffect, stratum.designEffect)) {
             return refused;
         }
-        if (auto refused = Positive(StrataColumn::Cost, IsCost, stratum.cost)) return refused;
+        if (auto refused = OptionalValue(StrataColumn::Cost, IsCost, stratum.cost)) return refused;
         if (auto refused =
-                Positive(StrataColumn::response_rate, IsResponseRate, stratum.responseRate)) {
+                OptionalValue(StrataColumn::response_rate, IsResponseRate, stratum.responseRate)) {
             return refused;
         }
         if (auto refused = Bounds(stratum)) return refused;
@@ -78,7 +79,7 @@ private:
     std::optional<StrataRefusal> Whole(StrataColumn column, std::int64_t& value) const {
         const std::string& text = row_[column];
         if (text.empty()) return Refusal(StrataProblem::Missing, column);
-        const std::optional<Quantity> read = QuantityFromText(text, scratch_.separator());
+        const std::optional<Quantity> read = QuantityFromText(text, separator_);
         if (!read) return Refusal(StrataProblem::NotANumber, column);
         if (read->scaled() % Quantity::kScale != 0) return Refusal(StrataProblem::NotWhole, column);
         if (read->scaled() < Quantity::kScale) return Refusal(StrataProblem::Refused, column);
@@ -86,29 +87,30 @@ private:
         return std::nullopt;
     }
 
-    // V as the V field reads it, or p as the p= action types it into V.
-    std::optional<StrataRefusal> Variance(Quantity& variance) {
+    // V as the V field reads it, or p as the p= action turns it into V.
+    std::optional<StrataRefusal> Variance(Quantity& variance) const {
         const bool typed = !row_[StrataColumn::V].empty();
         const bool proportion = !row_[StrataColumn::p].empty();
         if (typed && proportion) return Refusal(StrataProblem::BothVarianceAndProportion);
         if (!typed && !proportion) return Refusal(StrataProblem::NeitherVarianceNorProportion);
         const StrataColumn column = typed ? StrataColumn::V : StrataColumn::p;
-        const EntryOutcome outcome = typed ? scratch_.LeaveField(Field::V, row_[column])
-                                           : scratch_.EnterProportion(row_[column]);
-        if (outcome == EntryOutcome::NotANumber) {
-            return Refusal(StrataProblem::NotANumber, column);
-        }
-        if (outcome == EntryOutcome::Refused) return Refusal(StrataProblem::Refused, column);
-        variance = scratch_.state().PopulationVariance;
+        const std::optional<Quantity> read = QuantityFromText(row_[column], separator_);
+        if (!read) return Refusal(StrataProblem::NotANumber, column);
+        const std::optional<Quantity> accepted =
+            typed ? (IsPopulationVariance(*read) ? read : std::nullopt)
+                  : VarianceOfProportion(*read);
+        if (!accepted) return Refusal(StrataProblem::Refused, column);
+        variance = *accepted;
         return std::nullopt;
     }
 
     // An optional value that keeps its default when left empty.
     template <class Rule>
-    std::optional<StrataRefusal> Positive(StrataColumn column, Rule rule, Quantity& value) const {
+    std::optional<StrataRefusal> OptionalValue(StrataColumn column, Rule rule,
+                                               Quantity& value) const {
         const std::string& text = row_[column];
         if (text.empty()) return std::nullopt;
-        const std::optional<Quantity> read = QuantityFromText(text, scratch_.separator());
+        const std::optional<Quantity> read = QuantityFromText(text, separator_);
         if (!read) return Refusal(StrataProblem::NotANumber, column);
         if (!rule(*read)) return Refusal(StrataProblem::Refused, column);
         value = *read;
@@ -136,7 +138,7 @@ private:
 
     const StratumText& row_;
     std::size_t index_;
-    ScreenSession& scratch_;  // whose V field reads V and p
+    char separator_;
 };
 
 // Σ N_h beyond what a quantity holds; each N_h fits, so the running sum cannot overflow first.
@@ -181,27 +183,6 @@ std::optional<AllocationMethod> AllocationMethodNamed(std::string_view name) {
     return std::nullopt;
 }
 
-Checked<std::vector<StrataColumn>> StrataHeader(std::span<const std::string> names) {
-    std::vector<StrataColumn> columns;
-    for (const std::string& name : names) {
-        const std::optional<StrataColumn> column = StrataColumnNamed(name);
-        if (!column) return StrataRefusal{.problem = StrataProblem::UnknownColumn, .text = name};
-        if (Has(columns, *column)) {
-            return StrataRefusal{
-                .problem = StrataProblem::RepeatedColumn, .column = column, .text = name};
-        }
-        columns.push_back(*column);
-    }
-    if (!Has(columns, StrataColumn::Name))
-        return StrataRefusal{.problem = StrataProblem::NoNameColumn};
-    if (!Has(columns, StrataColumn::N))
-        return StrataRefusal{.problem = StrataProblem::NoSizeColumn};
-    if (!Has(columns, StrataColumn::V) && !Has(columns, StrataColumn::p)) {
-        return StrataRefusal{.problem = StrataProblem::NoVarianceColumn};
-    }
-    return columns;
-}
-
 Checked<std::vector<Stratum>> StrataOf(std::span<const StrataColumn> columns,
                                        std::span<const StratumText> rows, char separator,
                                        AllocationMethod method) {
@@ -221,9 +202,9 @@ Checked<std::vector<Stratum>> StrataOf(std::span<const StrataColumn> columns,
     }
     std::vector<Stratum> strata(rows.size());
     std::unordered_set<std::string_view> names;
-    ScreenSession scratch(separator);
+    names.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        StratumReader reader(rows[i], i, scratch);
+        StratumReader reader(rows[i], i, separator);
         if (auto refused = reader.Read(strata[i], given)) return *refused;
         if (!names.insert(strata[i].name).second) {
             return StrataRefusal{.problem = StrataProblem::RepeatedName,

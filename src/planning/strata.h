@@ -60,20 +60,15 @@ enum class DesignValue : std::uint8_t { TotalN, TargetError, Budget, FixedCost }
 inline constexpr std::int64_t kMaxStrata = 100'000;
 inline constexpr Quantity kUnitCost = Quantity::FromScaled(Quantity::kScale);
 
-// Why strata or a design are refused.
+// Why strata or a design are refused. A file's own problems (its records, its header) are
+// InputRefusals.
 enum class StrataProblem {
-    // The header.
-    UnknownColumn,      // text: the name
-    RepeatedColumn,     // column
-    NoNameColumn,       // no "stratum"
-    NoSizeColumn,       // no "N"
-    NoVarianceColumn,   // neither "V" nor "p"
+    // The columns and the method.
     SizesWithoutGiven,  // an n column, and a method other than given
     GivenWithoutSizes,  // given, and no n column
     // The rows.
     NoStrata,
-    TooManyStrata,  // more than kMaxStrata
-    TooManyCells,   // stratum: a row longer than the header
+    TooManyStrata,  // stratum: the first one beyond kMaxStrata
     EmptyName,      // stratum
     RepeatedName,   // stratum, text: the name
     ReservedName,   // stratum: named "total", the name of the whole sample's row
@@ -104,6 +99,10 @@ struct StrataRefusal {
     std::optional<StrataColumn> column = {};
     std::optional<DesignValue> value = {};
     std::string text = {};  // the offending text, name or number
+    // What the value must keep to: Σ min_h and Σ max_h for a total n, the least budget, the
+    // smallest E that the maximums reach.
+    std::optional<Quantity> least = {};
+    std::optional<Quantity> most = {};
 
     friend bool operator==(const StrataRefusal&, const StrataRefusal&) = default;
 };
@@ -150,9 +149,6 @@ struct Stratum {
     std::int64_t maximum = 1;
     std::optional<std::int64_t> given;  // n_h, with the method Given
 };
-
-// The columns a header names, in its order.
-Checked<std::vector<StrataColumn>> StrataHeader(std::span<const std::string> names);
 
 // The strata of a table with these columns, each cell read as the field it stands for reads it
 // with `separator` as decimal separator. The method decides whether an n column belongs.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "planning/allocation.h"
 
@@ -70,29 +71,6 @@ struct Request {
     Quantity fixedCost;
 };
 
-std::optional<StrataRefusal> ShapeProblem(const StrataRequest& request) {
-    const std::array<std::pair<DesignValue, bool>, 3> totals = {{
-        {DesignValue::TotalN, request.totalN.has_value()},
-        {DesignValue::TargetError, request.targetError.has_value()},
-        {DesignValue::Budget, request.budget.has_value()},
-    }};
-    const auto given =
-        std::find_if(totals.begin(), totals.end(), [](const auto& total) { return total.second; });
-    const auto count =
-        std::count_if(totals.begin(), totals.end(), [](const auto& total) { return total.second; });
-    if (request.method == AllocationMethod::Given && count > 0) {
-        return Refused(StrataProblem::TotalWithGiven, given->first);
-    }
-    if (request.method != AllocationMethod::Given && count == 0) {
-        return StrataRefusal{.problem = StrataProblem::NoTotal};
-    }
-    if (count > 1) return StrataRefusal{.problem = StrataProblem::SeveralTotals};
-    if (request.fixedCost && !request.budget) {
-        return Refused(StrataProblem::FixedCostWithoutBudget, DesignValue::FixedCost);
-    }
-    return std::nullopt;
-}
-
 Checked<Quantity> Amount(const std::string& text, DesignValue value, char separator) {
     const std::optional<Quantity> read = QuantityFromText(text, separator);
     if (!read) return Refused(StrataProblem::NotANumber, value, text);
@@ -100,7 +78,7 @@ Checked<Quantity> Amount(const std::string& text, DesignValue value, char separa
 }
 
 Checked<Request> ReadRequest(const StrataRequest& request, const ScreenSession& screen) {
-    if (auto problem = ShapeProblem(request)) return *problem;
+    if (auto problem = StrataRequestProblem(request)) return *problem;
     const char separator = screen.separator();
     Request read;
     if (request.totalN) {
@@ -139,6 +117,57 @@ Checked<Request> ReadRequest(const StrataRequest& request, const ScreenSession& 
     return read;
 }
 
+// The variance of the stratified mean for any allocation of the same strata, each stratum's
+// W_h² S_h² formed once.
+class Spread {
+public:
+    explicit Spread(std::span<const Stratum> strata) : strata_(strata) {
+        long double population = 0;
+        for (const Stratum& stratum : strata)
+            population += static_cast<long double>(stratum.size);
+        spreads_.reserve(strata.size());
+        for (const Stratum& stratum : strata) {
+            const long double weight = static_cast<long double>(stratum.size) / population;
+            const long double S = stratum.deviation.value();
+            spreads_.push_back(weight * weight * S * S);
+        }
+    }
+
+    // Σ W_h² S_h² (N_h − n_h) / ((N_h − 1) n_h), a census stratum adding 0.
+    long double Variance(std::span<const std::int64_t> n) const {
+        long double sum = 0;
+        for (std::size_t h = 0; h < strata_.size(); ++h) {
+            const std::int64_t size = strata_[h].size;
+            if (n[h] == size) continue;
+            const auto N = static_cast<long double>(size);
+            const auto units = static_cast<long double>(n[h]);
+            sum += spreads_[h] * (N - units) / ((N - 1) * units);
+        }
+        return sum;
+    }
+
+    // Σ W_h² S_h² / (N_h − 1): what the finite population takes off the variance.
+    long double FinitePart() const {
+        long double sum = 0;
+        for (std::size_t h = 0; h < strata_.size(); ++h) {
+            if (strata_[h].size > 1)
+                sum += spreads_[h] / static_cast<long double>(strata_[h].size - 1);
+        }
+        return sum;
+    }
+
+    // E_st from the variance; a single stratum's is the screen's E.
+    Quantity Error(std::span<const std::int64_t> n, Quantity distance,
+                   std::optional<long double> variance = std::nullopt) const {
+        if (strata_.size() == 1) return StratumError(strata_.front(), n.front(), distance);
+        return Rounded(distance.value() * std::sqrt(variance.value_or(Variance(n))));
+    }
+
+private:
+    std::span<const Stratum> strata_;
+    std::vector<long double> spreads_;
+};
+
 Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
                                             const StrataRequest& typed, const Request& request,
                                             Quantity distance) {
@@ -154,18 +183,34 @@ Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
         case DesignValue::TotalN: {
             const std::int64_t total = request.total->scaled() / Quantity::kScale;
             if (total < allocator.smallest() || total > allocator.largest()) {
-                return Refused(StrataProblem::TotalOutsideBounds, DesignValue::TotalN,
-                               *typed.totalN);
+                StrataRefusal refusal =
+                    Refused(StrataProblem::TotalOutsideBounds, DesignValue::TotalN, *typed.totalN);
+                refusal.least = Whole(allocator.smallest());
+                refusal.most = Whole(allocator.largest());
+                return refusal;
             }
             return allocator.At(total);
         }
         case DesignValue::TargetError: {
+            // Aimed at where the unrounded error crosses the half unit above the target. The
+            // variance is Σ W_h² S_h² N_h / ((N_h − 1) n_h) − F, F its finite-population part:
+            // 1 / (variance + F), about proportional to the total, is what the gap measures.
+            const long double bound = request.total->value() + 0.5L / Quantity::kScale;
+            const long double z = distance.value();
+            const Spread spread(strata);
+            const long double finite = spread.FinitePart();
+            const long double aim = 1 / (bound * bound + z * z * finite);
             const auto total = allocator.FirstTotal([&](const std::vector<std::int64_t>& n) {
-                return StratifiedError(strata, n, distance) <= *request.total;
+                const long double variance = spread.Variance(n);
+                return Allocator::Reach{spread.Error(n, distance, variance) <= *request.total,
+                                        1 / (z * z * (variance + finite)) - aim};
             });
             if (!total) {
-                return Refused(StrataProblem::TargetUnreachable, DesignValue::TargetError,
-                               *typed.targetError);
+                StrataRefusal refusal = Refused(StrataProblem::TargetUnreachable,
+                                                DesignValue::TargetError, *typed.targetError);
+                refusal.least =
+                    StratifiedError(strata, allocator.At(allocator.largest()), distance);
+                return refusal;
             }
             return allocator.At(*total);
         }
@@ -176,10 +221,15 @@ Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
     // The walk stops at the first unit that does not fit: one before the first total over it.
     const auto over = [&](const std::vector<std::int64_t>& n) {
         const std::optional<Quantity> cost = CostOf(strata, n, request.fixedCost);
-        return !cost || *cost > *request.total;
+        if (!cost) return Allocator::Reach{true, std::numeric_limits<long double>::max()};
+        return Allocator::Reach{*cost > *request.total, cost->value() - request.total->value()};
     };
-    if (over(allocator.At(allocator.smallest()))) {
-        return Refused(StrataProblem::BudgetBelowMinimum, DesignValue::Budget, *typed.budget);
+    const std::vector<std::int64_t> minimums = allocator.At(allocator.smallest());
+    if (over(minimums).reached) {
+        StrataRefusal refusal =
+            Refused(StrataProblem::BudgetBelowMinimum, DesignValue::Budget, *typed.budget);
+        refusal.least = CostOf(strata, minimums, request.fixedCost);
+        return refusal;
     }
     return allocator.At(allocator.FirstTotal(over).value_or(allocator.largest() + 1) - 1);
 }
@@ -190,28 +240,41 @@ StrataRefusal SumOutOfRange(StrataColumn column) {
 
 }  // namespace
 
+std::optional<StrataRefusal> StrataRequestProblem(const StrataRequest& request) {
+    const std::array<std::pair<DesignValue, bool>, 3> totals = {{
+        {DesignValue::TotalN, request.totalN.has_value()},
+        {DesignValue::TargetError, request.targetError.has_value()},
+        {DesignValue::Budget, request.budget.has_value()},
+    }};
+    const auto given =
+        std::find_if(totals.begin(), totals.end(), [](const auto& total) { return total.second; });
+    const auto count =
+        std::count_if(totals.begin(), totals.end(), [](const auto& total) { return total.second; });
+    if (request.method == AllocationMethod::Given && count > 0) {
+        return Refused(StrataProblem::TotalWithGiven, given->first);
+    }
+    if (request.method != AllocationMethod::Given && count == 0) {
+        return StrataRefusal{.problem = StrataProblem::NoTotal};
+    }
+    if (count > 1) return StrataRefusal{.problem = StrataProblem::SeveralTotals};
+    if (request.fixedCost && !request.budget) {
+        return Refused(StrataProblem::FixedCostWithoutBudget, DesignValue::FixedCost);
+    }
+    return std::nullopt;
+}
+
 bool StratifiedDesign::ExpectsNonResponse() const {
     return std::any_of(strata.begin(), strata.end(),
                        [](const Stratum& stratum) { return stratum.responseRate < kFullResponse; });
 }
 
+long double StratifiedVariance(std::span<const Stratum> strata, std::span<const std::int64_t> n) {
+    return Spread(strata).Variance(n);
+}
+
 Quantity StratifiedError(std::span<const Stratum> strata, std::span<const std::int64_t> n,
                          Quantity distance) {
-    if (strata.size() == 1) return StratumError(strata.front(), n.front(), distance);
-    long double population = 0;
-    for (const Stratum& stratum : strata)
-        population += static_cast<long double>(stratum.size);
-    long double sum = 0;
-    for (std::size_t h = 0; h < strata.size(); ++h) {
-        const Stratum& stratum = strata[h];
-        if (n[h] == stratum.size) continue;
-        const auto N = static_cast<long double>(stratum.size);
-        const auto units = static_cast<long double>(n[h]);
-        const long double weight = N / population;
-        const long double S = stratum.deviation.value();
-        sum += weight * weight * S * S * (N - units) / ((N - 1) * units);
-    }
-    return Rounded(distance.value() * std::sqrt(sum));
+    return Spread(strata).Error(n, distance);
 }
 
 Checked<StratifiedDesign> PlanStrata(std::vector<Stratum> strata, const StrataRequest& request,

@@ -53,11 +53,19 @@ struct StratifiedDesign {
     bool ExpectsNonResponse() const;
 };
 
+// Σ W_h² S_h² (N_h − n_h) / ((N_h − 1) n_h), W_h = N_h / N, a census stratum adding 0, in
+// extended precision: the variance of the stratified mean, without Z.
+long double StratifiedVariance(std::span<const Stratum> strata, std::span<const std::int64_t> n);
+
 // E_st = rounded(Z × √(Σ W_h² S_h² (N_h − n_h) / ((N_h − 1) n_h))), W_h = N_h / N, a census
 // stratum adding 0, the sum in extended precision. A single stratum's E_st is its E_h, the main
 // screen's answer. Along the rule's sequence it never grows.
 Quantity StratifiedError(std::span<const Stratum> strata, std::span<const std::int64_t> n,
                          Quantity distance);
+
+// Why `request` cannot fix a total, whatever the strata: none or several of the total n, the
+// target E and the budget (none with Given), or a fixed cost without a budget.
+std::optional<StrataRefusal> StrataRequestProblem(const StrataRequest& request);
 
 // The design of `strata` (checked by StrataOf for the same method), with the screen's Z.
 Checked<StratifiedDesign> PlanStrata(std::vector<Stratum> strata, const StrataRequest& request,

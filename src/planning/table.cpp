@@ -20,19 +20,6 @@ bool NeedsQuotes(std::string_view field, char delimiter) {
     });
 }
 
-void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
-    if (!NeedsQuotes(field, delimiter)) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // Header names and row texts in the same order, so that each name appears once.
 template <class Visit>
 void ForEachColumn(const ResultRow& row, Visit visit) {
@@ -73,6 +60,19 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
 
 bool Failed(const ResultRow& row) {
     return !row.error.empty() || row.result == kInputErrorText || row.result == kBadResultText;
+}
+
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+    if (!NeedsQuotes(field, delimiter)) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 char CsvDelimiter(char decimalSeparator) {
