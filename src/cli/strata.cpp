@@ -76,7 +76,7 @@ public:
     std::string Value(const std::optional<Quantity>& q) const {
         return QuantityToText(q.value_or(Quantity()), separator_);
     }
-    std::string Separator() const { return std::string(1, separator_); }
+    char separator() const { return separator_; }
 
 private:
     const StrataRefusal& refusal_;
@@ -109,7 +109,7 @@ std::string Why(const StrataRefusal& refusal, char separator) {
         case StrataProblem::Missing:
             return column + " is empty";
         case StrataProblem::NotANumber:
-            return w.Typed() + ": not a number (decimal separator '" + w.Separator() + "')";
+            return w.Typed() + ": not a number (decimal separator '" + w.separator() + "')";
         case StrataProblem::Refused:
             return w.Typed() + ": refused, " + w.Rule();
         case StrataProblem::NotWhole:
