@@ -29,6 +29,8 @@ std::string Why(const planning::InputRefusal& refusal) {
             return "the column '" + refusal.text + "' is given twice";
         case InputProblem::UnknownColumn:
             return "unknown column '" + refusal.text + "'";
+        case InputProblem::ClusterColumnAlone:
+            return "the columns icc and cluster_size go together";
         case InputProblem::MoreFieldsThanColumns:
             return "more fields than the header has columns";
         case InputProblem::DeffWithIcc:

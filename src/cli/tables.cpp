@@ -35,17 +35,17 @@ public:
         : format_(format), separator_(separator), out_(out) {}
 
     void Append(Chunk& chunk, const planning::ResultRow& row) const {
-        chunk.failed = chunk.failed || planning::Failed(row);
+        chunk.failed = chunk.failed || row.failed;
         switch (format_) {
             case TableFormat::Csv:
                 planning::AppendCsv(chunk.text, row, separator_);
                 return;
             case TableFormat::JsonArray:
                 if (!chunk.text.empty()) chunk.text += ",\n";
-                planning::AppendJson(chunk.text, row);
+                planning::AppendJson(chunk.text, row, separator_);
                 return;
             case TableFormat::JsonLines:
-                planning::AppendJson(chunk.text, row);
+                planning::AppendJson(chunk.text, row, separator_);
                 chunk.text += '\n';
                 return;
         }

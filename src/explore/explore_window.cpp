@@ -124,8 +124,8 @@ void ExploreWindow::Refresh() {
     refreshing_ = true;
     const vek::ScreenSession& main = *context_.session;
     ui->useAsVButton->setEnabled(main.EditabilityOf(vek::Field::V) == vek::Editability::Editable);
-    if (axesDependent_ != main.state().DependentVariable) {
-        axesDependent_ = main.state().DependentVariable;
+    if (axesDependent_ != main.dependent()) {
+        axesDependent_ = main.dependent();
         axesEdited_ = false;
     }
     if (!axesEdited_)
@@ -219,13 +219,11 @@ QString ExploreWindow::ReadAxes(const vek::ScreenSession& base) {
 
 void ExploreWindow::ShowSummary(const vek::ScreenSession& main,
                                 const vek::ScreenSession& designed) {
-    const auto dependent = vek::DependentFields(main.state().DependentVariable);
-    if (dependent.empty()) return;
     const std::optional<Quantity> contacts = designed.Contacts();
     ui->summaryLabel->setText(
         QStringLiteral("%1: %2 por muestreo aleatorio simple; %3 con el diseño; contactos "
                        "necesarios: %4.")
-            .arg(QString::fromLatin1(vek::SymbolOf(dependent.front()).data()),
+            .arg(QString::fromLatin1(vek::SymbolOf(vek::FieldOf(main.dependent())).data()),
                  Shown(main.ResultText()), Shown(designed.ResultText()),
                  contacts ? Shown(vek::QuantityToText(*contacts, main.separator()))
                           : QStringLiteral("—")));

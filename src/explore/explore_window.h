@@ -63,6 +63,6 @@ private:
     // The axes follow the main screen until the user changes them; a new dependent variable
     // starts them afresh.
     bool axesEdited_ = false;
-    std::optional<std::uint8_t> axesDependent_;
+    std::optional<vek::Dependent> axesDependent_;
     bool refreshing_ = false;
 };

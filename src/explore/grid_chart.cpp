@@ -164,10 +164,8 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
     const QString verticalTitle =
         request.contacts
             ? QStringLiteral("Contactos necesarios")
-            : TitleOf(grid.cells.empty() ||
-                              !vek::planning::VariableNamed(grid.cells.front().dependent)
-                          ? Variable::n
-                          : *vek::planning::VariableNamed(grid.cells.front().dependent));
+            : TitleOf(grid.cells.empty() ? Variable::n
+                                         : vek::planning::VariableOf(grid.cells.front().dependent));
     QCategoryAxis* vertical =
         request.logarithmic
             ? RoundAxis(

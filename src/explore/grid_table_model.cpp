@@ -35,7 +35,8 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 QString GridTableModel::CellText(int row, int column) const {
     const vek::planning::ResultRow& cell = grid_.cell(row, column);
     if (!cell.error.empty()) return QStringLiteral("Rechazado");
-    return Shown(contacts_ && !cell.contacts.empty() ? cell.contacts : cell.result);
+    if (contacts_ && cell.contacts) return Shown(QuantityToText(*cell.contacts, grid_.separator));
+    return Shown(cell.result);
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {

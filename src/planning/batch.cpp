@@ -33,11 +33,12 @@ public:
     std::optional<std::string> Enter(ScreenSession& session) const {
         if (std::optional<std::string> why = Choose(session, Column::Kind::Population)) return why;
         if (std::optional<std::string> why = Choose(session, Column::Kind::Dependent)) return why;
-        for (std::size_t i = 0; i < record_.fields.size(); ++i) {
-            if (std::optional<std::string> why =
-                    EnterValue(session, columns_[i], record_.fields[i])) {
-                return why;
-            }
+        // Every column, so that a record shorter than the header still misses half a pair.
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const std::string_view text = i < record_.fields.size()
+                                              ? std::string_view(record_.fields[i])
+                                              : std::string_view();
+            if (std::optional<std::string> why = EnterValue(session, columns_[i], text)) return why;
         }
         return std::nullopt;
     }
@@ -60,29 +61,45 @@ private:
             session.ChoosePopulation(text == "finite" ? Population::Finite : Population::Infinite);
             return std::nullopt;
         }
-        const std::optional<Field> dependent = DependentFieldNamed(text);
+        const std::optional<Dependent> dependent = DependentNamed(text);
         if (!dependent) {
             return "dependent takes V, Z, E, n or N, not '" + std::string(text) + "'";
         }
-        if (session.ChooseDependentVariable(CodeOf(*dependent))) return std::nullopt;
+        if (session.ChooseDependentVariable(*dependent)) return std::nullopt;
         return "dependent=" + std::string(text) +
                ": N can be dependent only with a finite population";
     }
 
+    // An empty cell is not applied, save a missing half of icc and cluster_size.
     std::optional<std::string> EnterValue(ScreenSession& session, const Column& column,
-                                          const std::string& text) const {
-        if (column.kind != Column::Kind::Value || text.empty()) return std::nullopt;
+                                          std::string_view text) const {
+        if (column.kind != Column::Kind::Value || column.variable == Variable::icc) {
+            return std::nullopt;
+        }
         Entry entry;
-        if (column.variable == Variable::icc) return std::nullopt;
         if (column.variable == Variable::cluster_size) {
-            const std::string_view correlation = Cell(Variable::icc);
-            if (correlation.empty()) return "cluster_size=" + text + ": needs icc in the same row";
-            entry = EnterClusters(session, correlation, text);
-        } else {
+            entry = EnterClusters(session);
+        } else if (!text.empty()) {
             entry = planning::Enter(session, column.variable, text);
         }
         if (entry.result == EntryResult::Failed) return entry.message;
         return std::nullopt;
+    }
+
+    // The pair at cluster_size's place, as the options --icc and --cluster-size give it.
+    Entry EnterClusters(ScreenSession& session) const {
+        const std::string_view correlation = Cell(Variable::icc);
+        const std::string_view clusterSize = Cell(Variable::cluster_size);
+        if (correlation.empty() && clusterSize.empty()) return {};
+        if (correlation.empty()) return Alone(Variable::cluster_size, clusterSize, Variable::icc);
+        if (clusterSize.empty()) return Alone(Variable::icc, correlation, Variable::cluster_size);
+        return planning::EnterClusters(session, correlation, clusterSize);
+    }
+
+    static Entry Alone(Variable given, std::string_view text, Variable missing) {
+        return {EntryResult::Failed, std::string(NameOf(given)) + "=" + std::string(text) +
+                                         ": needs " + std::string(NameOf(missing)) +
+                                         " in the same row"};
     }
 
     const std::vector<Column>& columns_;
@@ -112,6 +129,12 @@ std::variant<BatchColumns, InputRefusal> BatchColumns::Read(CsvReader& reader) {
         }
     }
     if (batch.columns_.empty()) return Refusal(InputProblem::NoColumns, 1);
+    const auto given = [&header](std::string_view name) {
+        return std::find(header.begin(), header.end(), name) != header.end();
+    };
+    if (given("icc") != given("cluster_size")) {
+        return Refusal(InputProblem::ClusterColumnAlone, 1, given("icc") ? "icc" : "cluster_size");
+    }
     return batch;
 }
 

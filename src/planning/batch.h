@@ -27,7 +27,8 @@ struct BatchRecord {
 class BatchColumns {
 public:
     // The columns of the batch in `reader`, from its header line; why the batch is refused
-    // otherwise (the reader's own refusal, no header, a column unknown or given twice).
+    // otherwise (the reader's own refusal, no header, a column unknown or given twice, icc
+    // without cluster_size or the reverse).
     static std::variant<BatchColumns, InputRefusal> Read(CsvReader& reader);
 
     // The row of `record`, numbered line − 1, from `base`; an entry that fails ends the row

@@ -141,13 +141,27 @@ std::optional<Field> FieldOf(Variable variable) {
     return std::nullopt;
 }
 
-std::optional<Field> DependentFieldNamed(std::string_view name) {
-    const std::optional<Variable> variable = VariableNamed(name);
-    if (!variable || *variable == Variable::p || *variable == Variable::contacts ||
-        *variable == Variable::prob) {
-        return std::nullopt;
+std::optional<Dependent> DependentNamed(std::string_view name) {
+    for (const Dependent dependent : kDependents) {
+        if (SymbolOf(FieldOf(dependent)) == name) return dependent;
     }
-    return FieldOf(*variable);
+    return std::nullopt;
+}
+
+Variable VariableOf(Dependent dependent) {
+    switch (dependent) {
+        case Dependent::V:
+            return Variable::V;
+        case Dependent::Z:
+            return Variable::Z;
+        case Dependent::E:
+            return Variable::E;
+        case Dependent::n:
+            return Variable::n;
+        case Dependent::N:
+            return Variable::N;
+    }
+    return Variable::n;
 }
 
 std::optional<std::string> WhyNotEnterable(const ScreenSession& session, Variable variable) {

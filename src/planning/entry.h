@@ -22,8 +22,9 @@ std::string_view NameOf(Variable variable);
 // The field a variable is typed into; none for the design's.
 std::optional<Field> FieldOf(Variable variable);
 
-// The field of a name the dependent variable can have: V, Z, E, n or N.
-std::optional<Field> DependentFieldNamed(std::string_view name);
+// The dependent variable of a name: V, Z, E, n or N.
+std::optional<Dependent> DependentNamed(std::string_view name);
+Variable VariableOf(Dependent dependent);
 
 // The rule that refuses a value of `variable`, in vek-calc's words: "V must be greater than 0".
 std::string RuleOf(Variable variable);

@@ -125,11 +125,7 @@ std::optional<Quantity> CurrentValue(const ScreenSession& session, Variable vari
 
 std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column, bool contacts) const {
     const ResultRow& shown = cell(row, column);
-    if (Failed(shown)) return std::nullopt;
-    if (contacts) return QuantityFromText(shown.contacts, separator);
-    const std::optional<Variable> dependent = VariableNamed(shown.dependent);
-    if (!dependent) return std::nullopt;
-    return QuantityFromText(shown.values[*FieldOf(*dependent)], separator);
+    return contacts ? shown.contacts : shown.dependentValue;
 }
 
 GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {
@@ -162,11 +158,8 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
     if (session.population() == Population::Finite) {
         arguments.insert(arguments.end(), {"--finite", "--dependent", "n", typed(Field::N)});
     }
-    const auto dependent = DependentFields(state.DependentVariable);
-    if (!dependent.empty()) {
-        arguments.insert(arguments.end(),
-                         {"--dependent", std::string(SymbolOf(dependent.front()))});
-    }
+    arguments.insert(arguments.end(),
+                     {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
     // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
     const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance
                            ? Field::prob

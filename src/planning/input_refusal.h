@@ -21,6 +21,7 @@ enum class InputProblem {
     NoColumns,              // a header of no columns
     ColumnTwice,            // text: the column's name
     UnknownColumn,          // text: the column's name
+    ClusterColumnAlone,     // icc without cluster_size, or the reverse; text: the one given
     MoreFieldsThanColumns,  // a record longer than the header
     DeffWithIcc,            // a record that gives both deff and icc
     // The strata file's header.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,22 +14,22 @@ namespace vek::planning {
 
 struct ResultRow {
     std::int64_t row = 0;
-    PerField<std::string> values;  // QuantityToText of the stored quantities
-    std::string dependent;         // "V" … "N"
-    std::string population;        // "finite" or "infinite"
-    std::string designEffect;
-    std::string responseRate;
-    std::string contacts;  // empty where the result failed
-    std::string result;    // empty where an entry failed
-    std::string error;     // the failed entry's message; empty where the row succeeded
+    PerField<Quantity> values;  // the stored quantities
+    Dependent dependent = Dependent::n;
+    Population population = Population::Infinite;
+    Design design;
+    // An entry failed, or the result is "Error de entrada" or "Mal resultado", as the session's
+    // ResultFailed() says.
+    bool failed = false;
+    std::optional<Quantity> dependentValue;  // its stored quantity; none where the row failed
+    std::optional<Quantity> contacts;        // none where the row failed or they do not fit
+    std::string result;  // the dependent field's text; empty where an entry failed
+    std::string error;   // the failed entry's message; empty where no entry failed
 };
 
 // The row of the session's screen as it stands. With an `error` the row failed before
 // "Calcula": no result and no contacts.
 ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string error = {});
-
-// A failed row: an entry failed, or the result is "Error de entrada" or "Mal resultado".
-bool Failed(const ResultRow& row);
 
 // ';' where ',' is the decimal separator (as Spanish spreadsheets read and write), else ','.
 char CsvDelimiter(char decimalSeparator);
@@ -42,7 +43,7 @@ std::string CsvHeader(char decimalSeparator);
 void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator);
 
 // One JSON object, every value a string; no "contacts" where there are none.
-void AppendJson(std::string& out, const ResultRow& row);
+void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator);
 
 // `text` as a JSON string, quotes included.
 std::string JsonString(std::string_view text);

@@ -7,8 +7,12 @@
 
 #include <variant>
 
+#include "case_names.h"
+
 namespace vek::planning {
 namespace {
+
+using vek::tests::PrintTo;
 
 // The rows of the whole batch, or the first refusal.
 std::variant<std::vector<ResultRow>, InputRefusal> RunBatch(std::string_view text) {
@@ -51,8 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"longRecord",
                     "V;E\n0,2;0,01\n0,2;0,01;3\n",
                     {InputProblem::MoreFieldsThanColumns, 3, ""}},
+        RefusalCase{"iccAlone", "E;icc\n", {InputProblem::ClusterColumnAlone, 1, "icc"}},
+        RefusalCase{"clusterSizeAlone",
+                    "cluster_size;E\n0,2;0,01\n",
+                    {InputProblem::ClusterColumnAlone, 1, "cluster_size"}},
         RefusalCase{"deffAndIcc",
-                    "E;deff;icc\n0,01;;0,1\n0,01;2;0,1\n",
+                    "E;deff;icc;cluster_size\n0,01;;0,1;2\n0,01;2;0,1;\n",
                     {InputProblem::DeffWithIcc, 3, ""}},
         RefusalCase{"strayQuote", "V;E\n0,2;0\"01\n", {InputProblem::QuoteInUnquoted, 2, ""}},
         RefusalCase{
@@ -66,8 +74,25 @@ TEST(Batch, RowsApplyPopulationThenDependentThenValues) {
     const ResultRow& row = std::get<std::vector<ResultRow>>(outcome).at(0);
     EXPECT_EQ(row.row, 1);
     EXPECT_EQ(row.error, "");
-    EXPECT_EQ(row.values[Field::N], "5000");
-    EXPECT_EQ(row.result, row.values[Field::E]);
+    EXPECT_EQ(row.values[Field::N], Quantity::FromScaled(50000000));
+    EXPECT_EQ(row.dependent, Dependent::E);
+    EXPECT_EQ(row.result, QuantityToText(row.values[Field::E], ','));
+}
+
+// The two give the design effect together, at cluster_size's place; one alone fails its row.
+TEST(Batch, IccAndClusterSizeGoTogether) {
+    const auto outcome = RunBatch("cluster_size;E;icc\n3;0,05;0,1\n;0,05;0,1\n3;0,05;\n");
+    ASSERT_TRUE(std::holds_alternative<std::vector<ResultRow>>(outcome));
+    const auto& rows = std::get<std::vector<ResultRow>>(outcome);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_EQ(rows[0].design.designEffect, Quantity::FromScaled(12000));
+    EXPECT_FALSE(rows[0].failed);
+    EXPECT_EQ(rows[1].error, "icc=0,1: needs cluster_size in the same row");
+    EXPECT_EQ(rows[2].error, "cluster_size=3: needs icc in the same row");
+    for (const ResultRow& row : {rows[1], rows[2]}) {
+        EXPECT_TRUE(row.failed);
+        EXPECT_EQ(row.design.designEffect, kNoDesignEffect);
+    }
 }
 
 }  // namespace

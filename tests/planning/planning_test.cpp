@@ -3,6 +3,7 @@
 // in both CSV dialects, and the protocol paragraph of each dependent variable.
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "planning/exploring.h"
 #include "planning/paragraph.h"
 #include "planning/sweep.h"
@@ -11,17 +12,11 @@
 namespace vek::planning {
 namespace {
 
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 struct EntryCase {
     const char* name;
-    std::uint8_t dependent;
+    Dependent dependent;
     Variable variable;
     const char* text;
     EntryResult result;
@@ -41,31 +36,33 @@ TEST_P(Entries, AreToldInVekCalcsWords) {
 INSTANTIATE_TEST_SUITE_P(
     Variables, Entries,
     testing::Values(
-        EntryCase{"proportion", 4, Variable::p, "0,5", EntryResult::Accepted, ""},
-        EntryCase{"proportionOne", 4, Variable::p, "1", EntryResult::Failed,
+        EntryCase{"proportion", Dependent::n, Variable::p, "0,5", EntryResult::Accepted, ""},
+        EntryCase{"proportionOne", Dependent::n, Variable::p, "1", EntryResult::Failed,
                   "p=1: refused, p must be above 0 and below 1"},
-        EntryCase{"proportionWhileVDependent", 1, Variable::p, "0,5", EntryResult::Failed,
+        EntryCase{"proportionWhileVDependent", Dependent::V, Variable::p, "0,5",
+                  EntryResult::Failed,
                   "p=0,5: V cannot be typed into: it is the dependent variable"},
-        EntryCase{"probWhileZDependent", 2, Variable::prob, "0,1", EntryResult::Failed,
+        EntryCase{"probWhileZDependent", Dependent::Z, Variable::prob, "0,1", EntryResult::Failed,
                   "prob=0,1: prob cannot be typed into: it is the dependent variable"},
-        EntryCase{"NInfinite", 4, Variable::N, "10", EntryResult::Failed,
+        EntryCase{"NInfinite", Dependent::n, Variable::N, "10", EntryResult::Failed,
                   "N=10: N cannot be typed into: the population is infinite (choose --finite "
                   "first)"},
-        EntryCase{"distanceCorrected", 4, Variable::Z, "5", EntryResult::Corrected,
+        EntryCase{"distanceCorrected", Dependent::n, Variable::Z, "5", EntryResult::Corrected,
                   "Z=5: corrected to 3,9"},
-        EntryCase{"contacts", 3, Variable::contacts, "400", EntryResult::Accepted, ""},
-        EntryCase{"designEffectZero", 4, Variable::deff, "0", EntryResult::Failed,
+        EntryCase{"contacts", Dependent::E, Variable::contacts, "400", EntryResult::Accepted, ""},
+        EntryCase{"designEffectZero", Dependent::n, Variable::deff, "0", EntryResult::Failed,
                   "deff=0: refused, the design effect must be greater than 0"},
-        EntryCase{"responseRateAboveOne", 4, Variable::response_rate, "1,2", EntryResult::Failed,
+        EntryCase{"responseRateAboveOne", Dependent::n, Variable::response_rate, "1,2",
+                  EntryResult::Failed,
                   "response_rate=1,2: refused, the response rate must be above 0 and at most 1"},
-        EntryCase{"notANumber", 4, Variable::deff, "x", EntryResult::Failed,
+        EntryCase{"notANumber", Dependent::n, Variable::deff, "x", EntryResult::Failed,
                   "deff=x: not a number (decimal separator ',')"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Entries, ContactsAtTheResponseRateAreInterviews) {
     ScreenSession session(',');
     ASSERT_EQ(Enter(session, Variable::response_rate, "0,8").result, EntryResult::Accepted);
-    ASSERT_TRUE(session.ChooseDependentVariable(3));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::E));
     ASSERT_EQ(Enter(session, Variable::contacts, "400").result, EntryResult::Accepted);
     EXPECT_EQ(session.text(Field::n), "320");
     session.RecalculateDependent();
@@ -132,12 +129,12 @@ TEST(Sweeps, GridPointsVaryTheFirstSweepSlowest) {
                                        *ParseSweep("V=0,25/-1", ',').sweep};
     const ResultRow second = GridPoint(base, sweeps, 1);
     EXPECT_EQ(second.row, 2);
-    EXPECT_EQ(second.values[Field::E], "0,02");
+    EXPECT_EQ(second.values[Field::E], Quantity::FromScaled(200));
     EXPECT_EQ(second.error, "V=-1: refused, V must be greater than 0");
-    EXPECT_TRUE(second.result.empty() && second.contacts.empty());
+    EXPECT_TRUE(second.result.empty() && !second.contacts);
     const ResultRow third = GridPoint(base, sweeps, 2);
     EXPECT_EQ(third.result, "1068");
-    EXPECT_EQ(third.contacts, "1068");
+    EXPECT_EQ(third.contacts, Quantity::FromScaled(10680000));
     EXPECT_TRUE(third.error.empty());
 }
 
@@ -159,7 +156,7 @@ TEST(Rows, CsvDialectFollowsTheSeparator) {
     AppendCsv(csv, row, '.');
     EXPECT_EQ(csv, "1,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,1068,1068,\n");
     std::string json;
-    AppendJson(json, RowOf(point, 2, "failed"));
+    AppendJson(json, RowOf(point, 2, "failed"), '.');
     EXPECT_EQ(json,
               "{\"row\":\"2\",\"V\":\"0.25\",\"Z\":\"1.96\",\"prob\":\"0.05\",\"E\":\"0.03\","
               "\"n\":\"1068\",\"N\":\"10000\",\"dependent\":\"n\",\"population\":\"infinite\","
@@ -168,7 +165,7 @@ TEST(Rows, CsvDialectFollowsTheSeparator) {
 
 struct ParagraphCase {
     const char* name;
-    std::uint8_t code;
+    Dependent dependent;
     bool finite;
     const char* sampleSize;
     const char* paragraph;
@@ -180,7 +177,7 @@ TEST_P(Paragraphs, OneTemplateForEachDependentVariable) {
     ScreenSession session(',');
     if (GetParam().finite) session.ChoosePopulation(Population::Finite);
     ASSERT_EQ(session.LeaveField(Field::n, GetParam().sampleSize), EntryOutcome::Accepted);
-    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().code));
+    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().dependent));
     session.RecalculateDependent();
     EXPECT_EQ(ProtocolParagraph(session, false), GetParam().paragraph);
 }
@@ -188,30 +185,30 @@ TEST_P(Paragraphs, OneTemplateForEachDependentVariable) {
 INSTANTIATE_TEST_SUITE_P(
     Dependents, Paragraphs,
     testing::Values(
-        ParagraphCase{"V", 1, false, "1068",
+        ParagraphCase{"V", Dependent::V, false, "1068",
                       "Con una muestra de 1068 unidades, un error de precisión de 0,03 y una "
                       "confianza del 95 % (Z = 1,96), la varianza poblacional que se puede "
                       "suponer es de 0,2502, por muestreo aleatorio simple en una población "
                       "infinita."},
-        ParagraphCase{"Z", 2, false, "1068",
+        ParagraphCase{"Z", Dependent::Z, false, "1068",
                       "Con una muestra de 1068 unidades, un error de precisión de 0,03 y una "
                       "varianza poblacional de 0,25, se alcanza una confianza del 95,01 % (Z = "
                       "1,9608), por muestreo aleatorio simple en una población infinita."},
-        ParagraphCase{"E", 3, true, "1",
+        ParagraphCase{"E", Dependent::E, true, "1",
                       "Con una muestra de 1 unidad y una confianza del 95 % (Z = 1,96), el error "
                       "de precisión es de 0,98, suponiendo una varianza poblacional de 0,25, por "
                       "muestreo aleatorio simple en una población finita de 10000 unidades."},
-        ParagraphCase{"n", 4, false, "1068",
+        ParagraphCase{"n", Dependent::n, false, "1068",
                       "Se necesita una muestra de 1068 unidades para estimar con un error de "
                       "precisión de 0,03 y una confianza del 95 % (Z = 1,96), suponiendo una "
                       "varianza poblacional de 0,25, por muestreo aleatorio simple en una "
                       "población infinita."},
-        ParagraphCase{"N", 5, true, "965",
+        ParagraphCase{"N", Dependent::N, true, "965",
                       "Una muestra de 965 unidades basta para estimar con un error de precisión "
                       "de 0,03 y una confianza del 95 % (Z = 1,96), suponiendo una varianza "
                       "poblacional de 0,25, por muestreo aleatorio simple en una población "
                       "finita de 10076 unidades."},
-        ParagraphCase{"failed", 5, true, "1068",
+        ParagraphCase{"failed", Dependent::N, true, "1068",
                       "No se ha podido calcular el tamaño de la población con estos valores: Mal "
                       "resultado."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -233,13 +230,28 @@ TEST(Exploring, DefaultGridAroundTheScreen) {
     ScreenSession session(',');
     EXPECT_EQ(SweepArgument(DefaultRows(session)), "E=0,015:0,06:0,005");
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,01");
-    ASSERT_TRUE(session.ChooseDependentVariable(3));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::E));
     EXPECT_EQ(SweepArgument(DefaultRows(session)), "n=668:2068:200");
-    ASSERT_TRUE(session.ChooseDependentVariable(2));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::Z));
     session.RecalculateDependent();
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "V=0,25/0,125/0,5");
-    ASSERT_TRUE(session.ChooseDependentVariable(4));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::n));
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,0499/0,01");
+}
+
+TEST(Exploring, AFailedCellPlotsNothing) {
+    ScreenSession session(',');
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::Z));
+    ASSERT_EQ(session.LeaveField(Field::V, "0,0001"), EntryOutcome::Accepted);
+    ASSERT_EQ(session.LeaveField(Field::n, "100000000000000"), EntryOutcome::Accepted);
+    const GridResult result =
+        ComputeGrid(session, {Variable::E, "100000000000/0,03"}, {Variable::V, "0,0001/0,0002"});
+    ASSERT_TRUE(result.grid) << result.problem;
+    for (const bool contacts : {false, true}) {
+        EXPECT_EQ(result.grid->plotted(0, 0, contacts), std::nullopt);
+        EXPECT_NE(result.grid->plotted(1, 0, contacts), std::nullopt);
+    }
+    EXPECT_EQ(result.grid->plotted(1, 0, false), Quantity::FromScaled(300000000000));
 }
 
 TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
@@ -248,7 +260,7 @@ TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
     EXPECT_EQ(CalcArguments(session, {}),
               (Arguments{"--separator", ",", "--dependent", "n", "V=0,25", "prob=0,05", "E=0,03"}));
     session.ChoosePopulation(Population::Finite);
-    ASSERT_TRUE(session.ChooseDependentVariable(5));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::N));
     ASSERT_EQ(session.LeaveField(Field::prob, "0,0512"), EntryOutcome::Accepted);  // Z 1,9498
     ASSERT_EQ(session.LeaveField(Field::Z, "1,95"), EntryOutcome::Accepted);       // prob 0,0512
     EXPECT_EQ(CalcArguments(session, {Quantity::FromScaled(15000), Quantity::FromScaled(7000)}),
