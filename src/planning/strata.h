@@ -107,12 +107,13 @@ struct StrataRefusal {
     friend bool operator==(const StrataRefusal&, const StrataRefusal&) = default;
 };
 
-// A value, or why there is none.
+// A value, or why there is none. Built implicitly from either, so that a function returns
+// whichever it has.
 template <class T>
 class Checked {
 public:
-    Checked(T value) : value_(std::move(value)) {}                    // NOLINT: either one
-    Checked(StrataRefusal refusal) : refusal_(std::move(refusal)) {}  // NOLINT: either one
+    Checked(T value) : value_(std::move(value)) {}
+    Checked(StrataRefusal refusal) : refusal_(std::move(refusal)) {}
 
     explicit operator bool() const { return value_.has_value(); }
     T& operator*() { return *value_; }

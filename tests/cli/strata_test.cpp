@@ -112,11 +112,16 @@ TEST(Strata, HelpExamplesRunAsDocumented) {
     }
 }
 
+// From stdin, with a byte-order mark and CR LF.
 TEST(Strata, CommaDialectQuotesNamesAndRewritesNoUserData) {
-    const Outcome outcome = RunStrata(
+    const Scratch scratch;
+    vek::testing::WriteFile(
+        scratch / "in.csv",
         "\xEF\xBB\xBFstratum,N,p,response_rate\r\n\"=A, \"\"B\"\"\",100,0.5,0.8\r\n"
-        "@x,50,0.1,\r\n",
-        {"--separator", ".", "--allocation", "neyman", "--target-E", "0.1"});
+        "@x,50,0.1,\r\n");
+    const Outcome outcome = RunVekCalc(
+        {"--separator", ".", "--allocation", "neyman", "--target-E", "0.1", "--strata", "-"},
+        {"LC_ALL=C"}, scratch / "in.csv");
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out,
               "stratum,N,V,deff,S,cost,response_rate,min,max,n,share,E,contacts,allocated_cost\n"

@@ -455,6 +455,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {.problem = P::OutOfRange, .column = C::Cost}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Refusals, MoreThanAHundredThousandStrata) {
+    const std::vector<StrataColumn> columns = {StrataColumn::Name, StrataColumn::N,
+                                               StrataColumn::V};
+    const std::vector<StratumText> rows(static_cast<std::size_t>(kMaxStrata) + 1);
+    const auto strata = StrataOf(columns, rows, ',', kNeyman);
+    ASSERT_FALSE(strata);
+    EXPECT_EQ(strata.refusal(),
+              (StrataRefusal{.problem = P::TooManyStrata, .stratum = std::size_t{100'000}}));
+}
+
 TEST(Totals, BudgetStopsAtTheFirstUnitThatDoesNotFit) {
     // Optimal favours the cheap stratum b; its next unit costs 1, a's 4.
     const Table table = TableOf("stratum;N;V;cost", {"a;100;1;4", "b;100;1;1"});
