@@ -67,7 +67,7 @@ StrataRefusal Refused(StrataProblem problem, DesignValue value, std::string text
 // The request's values, read; the design fixed by exactly one of them.
 struct Request {
     DesignValue fixedBy = DesignValue::TotalN;
-    std::optional<Quantity> total;
+    std::optional<Quantity> amount;  // T, E or C
     Quantity fixedCost;
 };
 
@@ -87,7 +87,7 @@ Checked<Request> ReadRequest(const StrataRequest& request, const ScreenSession& 
         if (total->scaled() % Quantity::kScale != 0) {
             return Refused(StrataProblem::NotWhole, DesignValue::TotalN, *request.totalN);
         }
-        read.total = *total;
+        read.amount = *total;
     } else if (request.targetError) {
         // As the E field reads it.
         ScreenSession scratch(separator);
@@ -98,12 +98,12 @@ Checked<Request> ReadRequest(const StrataRequest& request, const ScreenSession& 
                            DesignValue::TargetError, *request.targetError);
         }
         read.fixedBy = DesignValue::TargetError;
-        read.total = scratch.state().PrecisionError;
+        read.amount = scratch.state().PrecisionError;
     } else if (request.budget) {
         const Checked<Quantity> budget = Amount(*request.budget, DesignValue::Budget, separator);
         if (!budget) return budget.refusal();
         read.fixedBy = DesignValue::Budget;
-        read.total = *budget;
+        read.amount = *budget;
     }
     if (request.fixedCost) {
         const Checked<Quantity> fixed =
@@ -168,6 +168,10 @@ private:
     std::vector<long double> spreads_;
 };
 
+StrataRefusal SumOutOfRange(StrataColumn column) {
+    return {.problem = StrataProblem::OutOfRange, .column = column};
+}
+
 Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
                                             const StrataRequest& typed, const Request& request,
                                             Quantity distance) {
@@ -181,7 +185,7 @@ Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
     const Allocator allocator(strata, typed.method);
     switch (request.fixedBy) {
         case DesignValue::TotalN: {
-            const std::int64_t total = request.total->scaled() / Quantity::kScale;
+            const std::int64_t total = request.amount->scaled() / Quantity::kScale;
             if (total < allocator.smallest() || total > allocator.largest()) {
                 StrataRefusal refusal =
                     Refused(StrataProblem::TotalOutsideBounds, DesignValue::TotalN, *typed.totalN);
@@ -195,14 +199,14 @@ Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
             // Aimed at where the unrounded error crosses the half unit above the target. The
             // variance is Σ W_h² S_h² N_h / ((N_h − 1) n_h) − F, F its finite-population part:
             // 1 / (variance + F), about proportional to the total, is what the gap measures.
-            const long double bound = request.total->value() + 0.5L / Quantity::kScale;
+            const long double bound = request.amount->value() + 0.5L / Quantity::kScale;
             const long double z = distance.value();
             const Spread spread(strata);
             const long double finite = spread.FinitePart();
             const long double aim = 1 / (bound * bound + z * z * finite);
             const auto total = allocator.FirstTotal([&](const std::vector<std::int64_t>& n) {
                 const long double variance = spread.Variance(n);
-                return Allocator::Reach{spread.Error(n, distance, variance) <= *request.total,
+                return Allocator::Reach{spread.Error(n, distance, variance) <= *request.amount,
                                         1 / (z * z * (variance + finite)) - aim};
             });
             if (!total) {
@@ -222,20 +226,18 @@ Checked<std::vector<std::int64_t>> Allocate(const std::vector<Stratum>& strata,
     const auto over = [&](const std::vector<std::int64_t>& n) {
         const std::optional<Quantity> cost = CostOf(strata, n, request.fixedCost);
         if (!cost) return Allocator::Reach{true, std::numeric_limits<long double>::max()};
-        return Allocator::Reach{*cost > *request.total, cost->value() - request.total->value()};
+        return Allocator::Reach{*cost > *request.amount, cost->value() - request.amount->value()};
     };
     const std::vector<std::int64_t> minimums = allocator.At(allocator.smallest());
     if (over(minimums).reached) {
+        const std::optional<Quantity> least = CostOf(strata, minimums, request.fixedCost);
+        if (!least) return SumOutOfRange(StrataColumn::Cost);
         StrataRefusal refusal =
             Refused(StrataProblem::BudgetBelowMinimum, DesignValue::Budget, *typed.budget);
-        refusal.least = CostOf(strata, minimums, request.fixedCost);
+        refusal.least = least;
         return refusal;
     }
     return allocator.At(allocator.FirstTotal(over).value_or(allocator.largest() + 1) - 1);
-}
-
-StrataRefusal SumOutOfRange(StrataColumn column) {
-    return {.problem = StrataProblem::OutOfRange, .column = column};
 }
 
 }  // namespace
@@ -319,8 +321,8 @@ Checked<StratifiedDesign> PlanStrata(std::vector<Stratum> strata, const StrataRe
     if (!cost) return SumOutOfRange(StrataColumn::Cost);
     design.cost = *cost;
     if (read->fixedBy == DesignValue::Budget) {
-        design.budget = read->total;
-        design.unspent = Quantity::FromScaled(read->total->scaled() - cost->scaled());
+        design.budget = read->amount;
+        design.unspent = Quantity::FromScaled(read->amount->scaled() - cost->scaled());
     }
     design.error = StratifiedError(strata, *n, distance);
     design.strata = std::move(strata);
