@@ -15,10 +15,17 @@ struct Unit {
     std::size_t stratum;
 };
 
-// The order of the rule: the larger priority first, a tie to the stratum first in the table.
-bool ComesLater(const Unit& a, const Unit& b) {
-    return a.priority < b.priority || (a.priority == b.priority && a.stratum > b.stratum);
-}
+// The order of the rule: the larger priority first, a tie to the stratum first in the table. A
+// function object, so that the heaps inline it.
+struct ComesLater {
+    bool operator()(const Unit& a, const Unit& b) const {
+        return a.priority < b.priority || (a.priority == b.priority && a.stratum > b.stratum);
+    }
+};
+
+struct ComesEarlier {
+    bool operator()(const Unit& a, const Unit& b) const { return ComesLater()(b, a); }
+};
 
 // The first units value in [low, high] at which `given` is false, `given` being true up to some
 // point and false after it; the search starts from `guess` and widens, so a good guess costs a
@@ -82,11 +89,6 @@ long double WeightSquared(AllocationMethod method, const Stratum& stratum) {
     return 0;
 }
 
-long double Priority(long double weightSquared, std::int64_t units) {
-    const auto n = static_cast<long double>(units);
-    return weightSquared / (n * (n + 1));
-}
-
 Allocator::Allocator(std::span<const Stratum> strata, AllocationMethod method) {
     weights_.reserve(strata.size());
     roots_.reserve(strata.size());
@@ -97,6 +99,10 @@ Allocator::Allocator(std::span<const Stratum> strata, AllocationMethod method) {
         ranges_.push_back({stratum.minimum, stratum.maximum});
         smallest_ += stratum.minimum;
         largest_ += stratum.maximum;
+        if (stratum.minimum == stratum.maximum) continue;
+        levels_.full = std::max(levels_.full, static_cast<double>(stratum.maximum) / roots_.back());
+        levels_.roots += roots_.back();
+        levels_.minimums += static_cast<double>(stratum.minimum);
     }
 }
 
@@ -115,17 +121,8 @@ double Allocator::ContinuousLevel(std::int64_t units) const {
     if (units <= 0) return 0;
     const auto wanted = static_cast<double>(units);
     double low = 0;
-    double high = 0;
-    double allRoots = 0;
-    double minimums = 0;
-    for (std::size_t h = 0; h < ranges_.size(); ++h) {
-        const Range range = ranges_[h];
-        if (range.minimum == range.maximum) continue;
-        high = std::max(high, static_cast<double>(range.maximum) / roots_[h]);
-        allRoots += roots_[h];
-        minimums += static_cast<double>(range.minimum);
-    }
-    double level = std::clamp((wanted + minimums) / allRoots, low, high);
+    double high = levels_.full;
+    double level = std::clamp((wanted + levels_.minimums) / levels_.roots, low, high);
     // The exact counts miss by about the root of the number of strata whatever the level, so
     // a level closer than that is not worth more steps.
     const double close = 1 + std::sqrt(static_cast<double>(ranges_.size())) / 4;
@@ -171,36 +168,37 @@ std::int64_t Allocator::UnitsAtLeast(std::size_t stratum, long double threshold,
 // Continues the rule for `units` more units: each to the stratum whose next unit comes first.
 void Allocator::Give(std::vector<std::int64_t>& n, std::int64_t units) const {
     std::vector<Unit> next;
+    next.reserve(n.size());
     for (std::size_t h = 0; h < n.size(); ++h) {
         if (n[h] < ranges_[h].maximum) next.push_back({Priority(weights_[h], n[h]), h});
     }
-    std::make_heap(next.begin(), next.end(), ComesLater);
+    std::make_heap(next.begin(), next.end(), ComesLater());
     for (; units > 0; --units) {
-        std::pop_heap(next.begin(), next.end(), ComesLater);
+        std::pop_heap(next.begin(), next.end(), ComesLater());
         const std::size_t h = next.back().stratum;
         next.pop_back();
         if (++n[h] < ranges_[h].maximum) {
             next.push_back({Priority(weights_[h], n[h]), h});
-            std::push_heap(next.begin(), next.end(), ComesLater);
+            std::push_heap(next.begin(), next.end(), ComesLater());
         }
     }
 }
 
 // Undoes the rule's last `units` units: each time the unit given last of all.
 void Allocator::TakeBack(std::vector<std::int64_t>& n, std::int64_t units) const {
-    const auto comesEarlier = [](const Unit& a, const Unit& b) { return ComesLater(b, a); };
     std::vector<Unit> last;
+    last.reserve(n.size());
     for (std::size_t h = 0; h < n.size(); ++h) {
         if (n[h] > ranges_[h].minimum) last.push_back({Priority(weights_[h], n[h] - 1), h});
     }
-    std::make_heap(last.begin(), last.end(), comesEarlier);
+    std::make_heap(last.begin(), last.end(), ComesEarlier());
     for (; units > 0; --units) {
-        std::pop_heap(last.begin(), last.end(), comesEarlier);
+        std::pop_heap(last.begin(), last.end(), ComesEarlier());
         const std::size_t h = last.back().stratum;
         last.pop_back();
         if (--n[h] > ranges_[h].minimum) {
             last.push_back({Priority(weights_[h], n[h] - 1), h});
-            std::push_heap(last.begin(), last.end(), comesEarlier);
+            std::push_heap(last.begin(), last.end(), ComesEarlier());
         }
     }
 }

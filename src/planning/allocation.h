@@ -25,7 +25,10 @@ namespace vek::planning {
 long double WeightSquared(AllocationMethod method, const Stratum& stratum);
 
 // a_h² / (n (n + 1)): the priority of a stratum's unit n + 1.
-long double Priority(long double weightSquared, std::int64_t units);
+inline long double Priority(long double weightSquared, std::int64_t units) {
+    const auto n = static_cast<long double>(units);
+    return weightSquared / (n * (n + 1));
+}
 
 // The rule for any total between Σ min_h and Σ max_h, computed from a threshold on the
 // priorities instead of unit by unit: the same allocation, in about O(H log H) whatever the
@@ -121,9 +124,17 @@ private:
     void Give(std::vector<std::int64_t>& n, std::int64_t units) const;
     void TakeBack(std::vector<std::int64_t>& n, std::int64_t units) const;
 
+    // What ContinuousLevel starts from, over the strata whose bounds leave room.
+    struct Levels {
+        double full = 0;      // the level at which every stratum reaches its maximum
+        double roots = 0;     // Σ a_h
+        double minimums = 0;  // Σ min_h
+    };
+
     std::vector<long double> weights_;  // a_h²
     std::vector<double> roots_;         // a_h, for a first guess only
     std::vector<Range> ranges_;
+    Levels levels_;
     std::int64_t smallest_ = 0;
     std::int64_t largest_ = 0;
 };

@@ -48,6 +48,11 @@ std::size_t SequenceLength(std::string_view text, std::size_t at) {
 }
 
 bool IsUtf8(std::string_view text) {
+    // Most cells are ASCII: one pass that the compiler vectorises settles them.
+    unsigned char bits = 0;
+    for (const char c : text)
+        bits |= static_cast<unsigned char>(c);
+    if (bits < kFirstHigh) return true;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t length = SequenceLength(text, at);
         if (length == 0) return false;
