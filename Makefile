@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup bench-batch package format tidy clean
+.PHONY: run test build deps asan fuzz fuzz-build bench bench-startup bench-batch bench-strata package format tidy clean
 
 deps:
 	@scripts/install-deps
@@ -47,6 +47,11 @@ bench-startup: build
 bench-batch: build
 	@scripts/install-deps bench
 	bench/batch ./build/release/src/cli/vek-calc
+
+# vek-calc on a file of 100 000 strata, for each way of fixing the total.
+bench-strata: build
+	@scripts/install-deps bench
+	bench/strata ./build/release/src/cli/vek-calc
 
 # A Debian package of the release build: build/release/vek_<version>_<arch>.deb.
 package: build

@@ -52,6 +52,72 @@ std::optional<TypeInto> Typing(std::string_view argument) {
     return TypeInto{*variable, std::string(argument.substr(equals + 1))};
 }
 
+// What an action is on the command line, to name it in a message.
+std::string Named(const Action& action) {
+    struct Namer {
+        std::string operator()(const TypeInto& typing) const {
+            return std::string(planning::NameOf(typing.variable)) + "=" + typing.text;
+        }
+        std::string operator()(const ChoosePopulation& choice) const {
+            return choice.population == Population::Finite ? "--finite" : "--infinite";
+        }
+        std::string operator()(const ChooseDependent&) const { return "--dependent"; }
+        std::string operator()(const Calculate&) const { return "--calculate"; }
+        std::string operator()(const LoadFile&) const { return "--load"; }
+        std::string operator()(const SaveFile&) const { return "--save"; }
+    };
+    return std::visit(Namer{}, action);
+}
+
+// A stratified design takes only Z from the screen: nothing else of the run may apply.
+void CheckStrata(const Invocation& invocation) {
+    const planning::StrataRequest& strata = invocation.strata;
+    const bool strataOptions = invocation.allocation || strata.totalN || strata.targetError ||
+                               strata.budget || strata.fixedCost;
+    if (!invocation.strataPath) {
+        if (strataOptions) {
+            throw UsageError(
+                "--allocation, --total-n, --target-E, --budget and --fixed-cost go with --strata");
+        }
+        return;
+    }
+    if (!invocation.allocation) throw UsageError("--strata needs --allocation METHOD");
+    const DesignOptions& design = invocation.design;
+    const std::array<std::pair<bool, std::string_view>, 8> others = {{
+        {!invocation.sweeps.empty(), "--sweep"},
+        {invocation.batchPath.has_value(), "--batch"},
+        {invocation.savesAFile, "--save"},
+        {invocation.reportPath.has_value(), "--report"},
+        {design.designEffect.has_value(), "--deff"},
+        {design.correlation.has_value(), "--icc"},
+        {design.clusterSize.has_value(), "--cluster-size"},
+        {design.responseRate.has_value(), "--response-rate"},
+    }};
+    for (const auto& [given, option] : others) {
+        if (given) {
+            throw UsageError("--strata cannot go with " + std::string(option) +
+                             " (each stratum gives its own design)");
+        }
+    }
+    for (const Action& action : invocation.actions) {
+        const auto* typing = std::get_if<TypeInto>(&action);
+        if (typing == nullptr || (typing->variable != planning::Variable::Z &&
+                                  typing->variable != planning::Variable::prob)) {
+            throw UsageError("--strata cannot go with " + Named(action) +
+                             ": of the screen only Z= and prob= apply to the strata");
+        }
+    }
+}
+
+planning::AllocationMethod MethodNamed(std::string_view value) {
+    const std::optional<planning::AllocationMethod> method = planning::AllocationMethodNamed(value);
+    if (!method) {
+        throw UsageError("--allocation takes proportional, equal, neyman, optimal or given, not " +
+                         Quoted(value));
+    }
+    return *method;
+}
+
 void CheckCombinations(const Invocation& invocation) {
     if (invocation.json && invocation.reportPath == kStdoutPath) {
         throw UsageError("--json and --report - cannot both write on stdout");
@@ -74,6 +140,7 @@ void CheckCombinations(const Invocation& invocation) {
     if (invocation.paragraph && invocation.reportPath) {
         throw UsageError("--paragraph and --report cannot go together");
     }
+    CheckStrata(invocation);
 }
 
 }  // namespace
@@ -102,8 +169,10 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             hasInlineValue ? argument.substr(equals + 1) : std::string_view();
         auto value = [&] { return reader.ValueOf(option, inlineValue, hasInlineValue); };
         static constexpr std::string_view kWithValues[] = {
-            "--separator", "--dependent",    "--load",          "--save",  "--report", "--deff",
-            "--icc",       "--cluster-size", "--response-rate", "--sweep", "--batch"};
+            "--separator", "--dependent", "--load",         "--save",          "--report",
+            "--deff",      "--icc",       "--cluster-size", "--response-rate", "--sweep",
+            "--batch",     "--strata",    "--allocation",   "--total-n",       "--target-E",
+            "--budget",    "--fixed-cost"};
         const bool takesValue = std::find(std::begin(kWithValues), std::end(kWithValues), option) !=
                                 std::end(kWithValues);
         if (hasInlineValue && !takesValue) {
@@ -146,6 +215,19 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             invocation.batchPath = std::string(value());
         } else if (option == "--report") {
             invocation.reportPath = std::string(value());
+        } else if (option == "--strata") {
+            invocation.strataPath = std::string(value());
+        } else if (option == "--allocation") {
+            invocation.allocation = MethodNamed(value());
+            invocation.strata.method = *invocation.allocation;
+        } else if (option == "--total-n") {
+            invocation.strata.totalN = std::string(value());
+        } else if (option == "--target-E") {
+            invocation.strata.targetError = std::string(value());
+        } else if (option == "--budget") {
+            invocation.strata.budget = std::string(value());
+        } else if (option == "--fixed-cost") {
+            invocation.strata.fixedCost = std::string(value());
         } else {
             throw UsageError("unknown argument " + Quoted(argument) + " (see vek-calc --help)");
         }
@@ -160,6 +242,9 @@ std::string_view HelpText() {
                 [--sweep VAR=VALUES]
        vek-calc [--separator C] [--json] [DESIGN] ACTION... --batch FILE
        vek-calc [--separator C] [DESIGN] ACTION... --paragraph
+       vek-calc [--separator C] [--json | --paragraph] [Z=TEXT | prob=TEXT]
+                --strata FILE --allocation METHOD
+                (--total-n T | --target-E E | --budget C [--fixed-cost C0])
 
 Sample sizes for simple random sampling, computed exactly as on VEK's main screen.
 The actions are applied in order, starting from the start-up screen (V 0,25,
@@ -231,6 +316,47 @@ Sweeps and batches:
   in LF, and a UTF-8 byte-order mark or CR LF is read too. With --json a sweep
   prints one JSON array, a batch one JSON object a line.
 
+Stratified designs:
+  --strata FILE      split a sample across the strata of a CSV file ("-":
+                     stdin), one record a stratum, in the dialect of --batch;
+                     a file that is not UTF-8 is read as Windows-1252. Its
+                     header names stratum, N and V or p (each record fills one
+                     of the two; p gives V = p(1 - p), rounded), and any of
+                     deff, cost, response_rate, min and max (by default 1, 1,
+                     1, the lesser of 2 and max, and N), each value read as
+                     its field reads it. Of the actions only Z= and prob= may
+                     come before it (Z 1,96 by default); "Calcula" is not
+                     pressed, and the screen's other values play no part.
+  --allocation METHOD
+                     proportional, equal, neyman or optimal: the weights a_h
+                     N_h, 1, N_h S'_h and N_h S'_h / sqrt(c_h), where
+                     S_h = rounded(sqrt(deff_h x V_h)) and
+                     S'_h^2 = S_h^2 N_h / (N_h - 1); or given: the file's
+                     column n holds each n_h, and the run evaluates it.
+                     One integer rule for the four: from every min, one unit
+                     at a time to the stratum of the largest
+                     a_h^2 / (n_h (n_h + 1)) still below its max, a tie to
+                     the first in the file. It sums to the total, keeps every
+                     bound and, for neyman, has the smallest E_st of any
+                     integer allocation within the bounds.
+  --total-n T        the total, from the sum of min to the sum of max.
+  --target-E E       the first total along the rule's sequence whose E_st is
+                     at most E.
+  --budget C [--fixed-cost C0]
+                     the longest start of that sequence whose cost
+                     C0 + sum(c_h n_h) stays within C: it stops at the first
+                     unit that does not fit.
+  The rows are CSV in the file's dialect, one a stratum in the file's order,
+  with the columns stratum, N, V, deff, S, cost, response_rate, min and max as
+  stored, then n, share (rounded n / T), E (what the main screen shows as E
+  for the stratum, finite with E dependent; 0 for a census), contacts
+  (up(n / response_rate)) and allocated_cost (cost x n); then the row
+  "total": the sums of N, min, max and n, share 1, E_st, the contacts and
+  C0 + sum(c_h n_h). E_st = rounded(Z x sqrt(sum of
+  W_h^2 S_h^2 (N_h - n_h) / ((N_h - 1) n_h))), W_h = N_h / N, a census adding
+  0; a single stratum's E_st is its E. --json prints one JSON object a line,
+  --paragraph a paragraph in Spanish instead.
+
 Options:
   --separator C      decimal separator, ',' or '.', for reading and writing
                      values (default: the decimal symbol of the locale,
@@ -288,6 +414,26 @@ Examples:
                      "2;...;279;3000;n;finite;1;1;279;279;".
   vek-calc --separator , --finite N=1000000 p=0,5 E=0,05 --deff 2 --paragraph
                      "Se necesita una muestra de 768 unidades ..."
+  vek-calc --separator , --strata regiones.csv --allocation neyman \
+           --total-n 1000
+                     with regiones.csv holding the lines "stratum;N;p;cost",
+                     "Norte;12000;0,3;20", "Centro;30000;0,5;12" and
+                     "Sur;8000;0,2;30": n 232, 633 and 135, and the row
+                     "total;50000;;;;;;6;50000;1000;1;0,0291;1000;16286".
+  vek-calc --separator , --strata regiones.csv --allocation neyman \
+           --target-E 0,02
+                     the first total that reaches E 0,02, in the row
+                     "total;50000;;;;;;6;50000;2059;1;0,02;2059;33536".
+  vek-calc --separator , --strata regiones.csv --allocation optimal \
+           --budget 20000 --fixed-cost 2000 --paragraph
+                     "Se reparte una muestra de 1175 unidades entre 3
+                     estratos ... El coste es 19996, de un presupuesto de
+                     20000."
+  vek-calc --separator , --strata muestra.csv --allocation given
+                     with muestra.csv holding "stratum;N;p;n",
+                     "Norte;12000;0,3;300", "Centro;30000;0,5;500" and
+                     "Sur;8000;0,2;200": E_st 0,0301, in the row
+                     "total;50000;;;;;;6;50000;1000;1;0,0301;1000;1000".
 
 Notes:
   The design effect enters the standard deviation, before the finite-

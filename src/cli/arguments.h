@@ -11,6 +11,7 @@
 
 #include "model/state.h"
 #include "planning/entry.h"
+#include "planning/stratified.h"
 
 namespace vek::cli {
 
@@ -71,6 +72,10 @@ struct Invocation {
     std::vector<std::string> sweeps;  // VAR=FROM:TO:STEP or VAR=A/B/C, at most two
     std::optional<std::string> batchPath;
     bool savesAFile = false;  // a --save action is among the actions
+    // --strata FILE with --allocation and the values that fix the total, as typed.
+    std::optional<std::string> strataPath;
+    std::optional<planning::AllocationMethod> allocation;
+    planning::StrataRequest strata;
 };
 
 // Throws UsageError for anything it does not understand.

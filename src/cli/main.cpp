@@ -9,6 +9,7 @@
 #include "cli/actions.h"
 #include "cli/errors.h"
 #include "cli/output.h"
+#include "cli/strata.h"
 #include "cli/tables.h"
 #include "model/recalc.h"
 #include "planning/paragraph.h"
@@ -48,15 +49,28 @@ vek::cli::TableFormat FormatOf(const Invocation& invocation, bool batch) {
     return batch ? vek::cli::TableFormat::JsonLines : vek::cli::TableFormat::JsonArray;
 }
 
+using Input = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// The file of `path` for `option`, or stdin for "-".
+Input OpenInput(const std::string& path, std::string_view option) {
+    Input file(path == "-" ? stdin : std::fopen(path.c_str(), "rb"),
+               [](std::FILE* f) { return f == stdin ? 0 : std::fclose(f); });
+    if (!file) throw UsageError(std::string(option) + " " + path + ": cannot read the file");
+    return file;
+}
+
 int RunBatch(const Invocation& invocation, const vek::ScreenSession& base) {
-    const std::string& path = *invocation.batchPath;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        path == "-" ? stdin : std::fopen(path.c_str(), "rb"),
-        [](std::FILE* f) { return f == stdin ? 0 : std::fclose(f); });
-    if (!file) throw UsageError("--batch " + path + ": cannot read the file");
+    const Input file = OpenInput(*invocation.batchPath, "--batch");
     return vek::cli::WriteBatch(base, file.get(), FormatOf(invocation, true), stdout)
                ? kFailedResult
                : kSuccess;
+}
+
+// The screen gives only Z: "Calcula" is not pressed.
+int RunStrata(const Invocation& invocation, const vek::ScreenSession& screen) {
+    const Input file = OpenInput(*invocation.strataPath, "--strata");
+    vek::cli::WriteStrata(invocation, screen, file.get(), stdout);
+    return kSuccess;
 }
 
 // The design has no place in the screen-state file or the report.
@@ -96,6 +110,7 @@ int Run(const std::vector<std::string_view>& arguments) {
                    : kSuccess;
     }
     if (invocation.batchPath) return RunBatch(invocation, session);
+    if (invocation.strataPath) return RunStrata(invocation, session);
     session.RecalculateDependent();
     if (invocation.reportPath) WriteReport(session, *invocation.reportPath);
     const bool withDesign = invocation.design.given();

@@ -35,6 +35,12 @@ std::string Why(const planning::InputRefusal& refusal) {
             return "more fields than the header has columns";
         case InputProblem::DeffWithIcc:
             return "deff and icc cannot both give the design effect";
+        case InputProblem::NoNameColumn:
+            return "no 'stratum' column";
+        case InputProblem::NoSizeColumn:
+            return "no 'N' column";
+        case InputProblem::NoVarianceColumn:
+            return "neither a 'V' nor a 'p' column";
     }
     return {};
 }

@@ -26,7 +26,7 @@ bool Accepts(const ModelState& state, Population population, Field field) {
     const Quantity N = state.PopulationSize;
     switch (field) {
         case Field::V:
-            return state.PopulationVariance > kZero;
+            return IsPopulationVariance(state.PopulationVariance);
         case Field::E:
             return state.PrecisionError > kZero;
         case Field::n:
@@ -87,6 +87,10 @@ FieldExit LeavePairField(ModelState& state, Field field, std::string_view text, 
 }
 
 }  // namespace
+
+bool IsPopulationVariance(Quantity variance) {
+    return variance > kZero;
+}
 
 FieldExit LeaveField(ModelState& state, Field field, std::string_view text, Population population,
                      char separator) {

@@ -23,6 +23,9 @@ struct FieldExit {
     FieldTexts texts;  // the field left first, then its partner (Z and prob)
 };
 
+// The V field's rule, V > 0, which a stratum's V keeps too.
+bool IsPopulationVariance(Quantity variance);
+
 // Reads `text` into the quantity of `field`, applies the field's rule and returns what the
 // field (and, for Z and prob, its partner) must show. Does not recalculate.
 FieldExit LeaveField(ModelState& state, Field field, std::string_view text, Population population,

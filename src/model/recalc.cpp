@@ -93,11 +93,17 @@ FieldTexts RecalculateDistance(const Recalculation& r) {
     });
 }
 
+// Each step stores its rounded E at once: a failing second step leaves the first one's.
+void ComputePrecisionError(const Recalculation& r) {
+    ModelState& state = r.state;
+    state.PrecisionError = Rounded(Divide(r.Z() * r.deviation, Root(r.n())));
+    if (r.finite) state.PrecisionError = Rounded(r.E() * r.InverseFiniteFactor());
+}
+
 FieldTexts RecalculatePrecisionError(const Recalculation& r) {
     ModelState& state = r.state;
     auto texts = Protected(state.DependentVariable, [&]() -> FieldTexts {
-        state.PrecisionError = Rounded(Divide(r.Z() * r.deviation, Root(r.n())));
-        if (r.finite) state.PrecisionError = Rounded(r.E() * r.InverseFiniteFactor());
+        ComputePrecisionError(r);
         return {{Field::E, r.Text(state.PrecisionError)}};
     });
     // E must stay usable as a divisor; the field keeps the computed text.
@@ -133,19 +139,31 @@ FieldTexts RecalculatePopulationSize(const Recalculation& r) {
     return texts;
 }
 
+}  // namespace
+
 // Outside any case's protection: a negative V ends the whole recalculation. d × V is formed in
 // extended precision; for d = 1 it is V itself.
-long double StandardDeviation(Quantity variance, Quantity designEffect) {
+Quantity StandardDeviationOf(Quantity variance, Quantity designEffect) {
     if (variance < kZero) throw InvalidFloatingPointOperation();
-    return Rounded(std::sqrt(designEffect.value() * variance.value())).value();
+    return Rounded(std::sqrt(designEffect.value() * variance.value()));
 }
 
-}  // namespace
+std::optional<Quantity> PrecisionErrorShown(ModelState state, Population population,
+                                            Quantity designEffect) {
+    const Recalculation r{state, population == Population::Finite, '.', designEffect,
+                          StandardDeviationOf(state.PopulationVariance, designEffect).value()};
+    try {
+        ComputePrecisionError(r);
+    } catch (const ArithmeticError&) {
+        return std::nullopt;
+    }
+    return state.PrecisionError;
+}
 
 FieldTexts RecalculateDependent(ModelState& state, Population population, char separator,
                                 Quantity designEffect) {
     const Recalculation r{state, population == Population::Finite, separator, designEffect,
-                          StandardDeviation(state.PopulationVariance, designEffect)};
+                          StandardDeviationOf(state.PopulationVariance, designEffect).value()};
     switch (state.DependentVariable) {
         case 1:
             return RecalculateVariance(r);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -73,5 +74,14 @@ inline constexpr Quantity kNoDesignEffect = Quantity::FromScaled(Quantity::kScal
 // the design's variance divided by d. With d = 1 every result is simple random sampling's.
 FieldTexts RecalculateDependent(ModelState& state, Population population, char separator,
                                 Quantity designEffect = kNoDesignEffect);
+
+// S = rounded(√(d × V)), the standard deviation every case starts from. Throws
+// InvalidFloatingPointOperation for a negative V and ArithmeticError when S does not fit.
+Quantity StandardDeviationOf(Quantity variance, Quantity designEffect);
+
+// The E that the E field shows with E dependent: the computation's own value, 0 included, before
+// the range check keeps the stored E above 0. nullopt where the field shows "Error de entrada".
+std::optional<Quantity> PrecisionErrorShown(ModelState state, Population population,
+                                            Quantity designEffect = kNoDesignEffect);
 
 }  // namespace vek

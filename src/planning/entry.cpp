@@ -23,35 +23,6 @@ constexpr std::array<std::pair<std::string_view, Variable>, 12> kNames = {{
     {"response_rate", Variable::response_rate},
 }};
 
-std::string RuleOf(Variable variable) {
-    switch (variable) {
-        case Variable::V:
-            return "V must be greater than 0";
-        case Variable::E:
-            return "E must be greater than 0";
-        case Variable::n:
-        case Variable::contacts:
-            return "n must be at least 1, and below N while the population is finite and N is "
-                   "not dependent";
-        case Variable::N:
-            return "N must be greater than n unless n is dependent";
-        case Variable::p:
-            return "p must be above 0 and below 1";
-        case Variable::deff:
-            return "the design effect must be greater than 0";
-        case Variable::icc:
-        case Variable::cluster_size:
-            return "the cluster size must be at least 1 and the intra-class correlation between "
-                   "0 and 1";
-        case Variable::response_rate:
-            return "the response rate must be above 0 and at most 1";
-        case Variable::Z:
-        case Variable::prob:
-            break;
-    }
-    return "the field refuses it";
-}
-
 std::string Typed(Variable variable, std::string_view text) {
     return std::string(NameOf(variable)) + "=" + std::string(text);
 }
@@ -101,6 +72,35 @@ Entry EnterDesign(ScreenSession& session, Variable variable, std::string_view te
 }
 
 }  // namespace
+
+std::string RuleOf(Variable variable) {
+    switch (variable) {
+        case Variable::V:
+            return "V must be greater than 0";
+        case Variable::E:
+            return "E must be greater than 0";
+        case Variable::n:
+        case Variable::contacts:
+            return "n must be at least 1, and below N while the population is finite and N is "
+                   "not dependent";
+        case Variable::N:
+            return "N must be greater than n unless n is dependent";
+        case Variable::p:
+            return "p must be above 0 and below 1";
+        case Variable::deff:
+            return "the design effect must be greater than 0";
+        case Variable::icc:
+        case Variable::cluster_size:
+            return "the cluster size must be at least 1 and the intra-class correlation between "
+                   "0 and 1";
+        case Variable::response_rate:
+            return "the response rate must be above 0 and at most 1";
+        case Variable::Z:
+        case Variable::prob:
+            break;
+    }
+    return "the field refuses it";
+}
 
 std::optional<Variable> VariableNamed(std::string_view name) {
     for (const auto& [candidate, variable] : kNames) {

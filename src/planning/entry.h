@@ -26,6 +26,9 @@ std::optional<Field> FieldOf(Variable variable);
 std::optional<Dependent> DependentNamed(std::string_view name);
 Variable VariableOf(Dependent dependent);
 
+// The rule that refuses a value of `variable`, in vek-calc's words: "V must be greater than 0".
+std::string RuleOf(Variable variable);
+
 enum class EntryResult { Accepted, Corrected, Failed };
 
 struct Entry {

@@ -24,6 +24,10 @@ enum class InputProblem {
     ClusterColumnAlone,     // icc without cluster_size, or the reverse; text: the one given
     MoreFieldsThanColumns,  // a record longer than the header
     DeffWithIcc,            // a record that gives both deff and icc
+    // The strata file's header.
+    NoNameColumn,      // no "stratum"
+    NoSizeColumn,      // no "N"
+    NoVarianceColumn,  // neither "V" nor "p"
 };
 
 struct InputRefusal {

@@ -90,6 +90,22 @@ std::string WhatFailed(Dependent dependent) {
     return {};
 }
 
+std::string MethodWords(AllocationMethod method) {
+    switch (method) {
+        case AllocationMethod::Proportional:
+            return "proporcional";
+        case AllocationMethod::Equal:
+            return "uniforme";
+        case AllocationMethod::Neyman:
+            return "de Neyman";
+        case AllocationMethod::Optimal:
+            return "óptima con costes";
+        case AllocationMethod::Given:
+            break;
+    }
+    return "fijada";
+}
+
 }  // namespace
 
 std::string ProtocolParagraph(const ScreenSession& session, bool withDesign) {
@@ -99,6 +115,25 @@ std::string ProtocolParagraph(const ScreenSession& session, bool withDesign) {
     }
     const Wording wording(session);
     return Sentence(wording, session.dependent()) + (withDesign ? wording.Design() : std::string());
+}
+
+std::string StratifiedParagraph(const StratifiedDesign& design, const ScreenSession& screen) {
+    const Wording w(screen);
+    const std::size_t strata = design.strata.size();
+    std::string text = "Se reparte una muestra de " +
+                       w.Units(Quantity::FromScaled(design.total * Quantity::kScale)) + " entre " +
+                       std::to_string(strata) + (strata == 1 ? " estrato" : " estratos") +
+                       " con afijación " + MethodWords(design.method) + ". Con " + w.Confidence() +
+                       ", el error de precisión del conjunto es " + w.Value(design.error) + ".";
+    if (design.ExpectsNonResponse()) {
+        text += " Con las tasas de respuesta esperadas, hay que contactar " +
+                w.Units(design.contacts) + ".";
+    }
+    if (design.budget) {
+        text += " El coste es " + w.Value(design.cost) + ", de un presupuesto de " +
+                w.Value(*design.budget) + ".";
+    }
+    return text;
 }
 
 }  // namespace vek::planning

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A sentence or two, in Spanish, to paste into a survey protocol: what was computed and the
-// result, the values and the confidence used, the population, and the design where given.
+// result, the values and the confidence used, the population, and the design where given; or
+// how a stratified sample is split.
 #pragma once
 
 #include <string>
 
+#include "planning/stratified.h"
 #include "session/screen_session.h"
 
 namespace vek::planning {
 
 // After "Calcula". `withDesign` adds the design effect, the response rate and the contacts.
 std::string ProtocolParagraph(const ScreenSession& session, bool withDesign);
+
+// The stratified design's paragraph: the total, the strata and the method, the confidence (the
+// screen's, worded as above) and the whole sample's error; the contacts where some response rate
+// is below 1; the cost against the budget where one fixed the total.
+std::string StratifiedParagraph(const StratifiedDesign& design, const ScreenSession& screen);
 
 }  // namespace vek::planning

@@ -99,6 +99,13 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
     return result;
 }
 
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+    const std::size_t start = out.size();
+    out.resize(start + 2 * field.size() + 2);
+    out.resize(
+        static_cast<std::size_t>(WriteCsvField(out.data() + start, field, delimiter) - out.data()));
+}
+
 char CsvDelimiter(char decimalSeparator) {
     return decimalSeparator == ',' ? ';' : ',';
 }

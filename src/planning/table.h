@@ -34,6 +34,10 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
 // ';' where ',' is the decimal separator (as Spanish spreadsheets read and write), else ','.
 char CsvDelimiter(char decimalSeparator);
 
+// `field` as RFC 4180 writes it: quoted, its quotes doubled, where it holds the delimiter, a quote
+// or a line end; unchanged otherwise (a leading '=' too: user data is never rewritten).
+void AppendCsvField(std::string& out, std::string_view field, char delimiter);
+
 // The header line and one line a row, each ending in LF; fields quoted as RFC 4180 says.
 std::string CsvHeader(char decimalSeparator);
 void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator);
