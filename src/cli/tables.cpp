@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "cli/arguments.h"
 #include "cli/csv_reader.h"
+#include "cli/english.h"
 #include "cli/errors.h"
 #include "planning/table.h"
 
@@ -39,14 +39,14 @@ public:
         chunk.failed = chunk.failed || planning::Failed(row);
         switch (format_) {
             case TableFormat::Csv:
-                planning::AppendCsv(chunk.text, row, separator_);
+                planning::AppendCsv(chunk.text, row, separator_, InEnglish);
                 return;
             case TableFormat::JsonArray:
                 if (!chunk.text.empty()) chunk.text += ",\n";
-                planning::AppendJson(chunk.text, row);
+                planning::AppendJson(chunk.text, row, separator_, InEnglish);
                 return;
             case TableFormat::JsonLines:
-                planning::AppendJson(chunk.text, row);
+                planning::AppendJson(chunk.text, row, separator_, InEnglish);
                 chunk.text += '\n';
                 return;
         }
@@ -149,8 +149,8 @@ public:
     BatchRow(ScreenSession& session, const std::vector<Column>& columns, const Record& record)
         : session_(session), columns_(columns), record_(record) {}
 
-    // The first failing entry's message, or nothing when every cell was entered.
-    std::optional<std::string> Enter() {
+    // The first entry refused, or nothing when every cell was entered.
+    std::optional<planning::Refusal> Enter() {
         if (record_.fields.size() > columns_.size()) {
             throw UsageError("line " + std::to_string(record_.line) +
                              ": more fields than the header has columns");
@@ -159,12 +159,10 @@ public:
             throw UsageError("line " + std::to_string(record_.line) +
                              ": deff and icc cannot both give the design effect");
         }
-        if (std::optional<std::string> why = Choose(Column::Kind::Population)) return why;
-        if (std::optional<std::string> why = Choose(Column::Kind::Dependent)) return why;
+        if (auto refusal = Choose(Column::Kind::Population)) return refusal;
+        if (auto refusal = Choose(Column::Kind::Dependent)) return refusal;
         for (std::size_t i = 0; i < record_.fields.size(); ++i) {
-            if (std::optional<std::string> why = EnterValue(columns_[i], record_.fields[i])) {
-                return why;
-            }
+            if (auto refusal = EnterValue(columns_[i], record_.fields[i])) return refusal;
         }
         return std::nullopt;
     }
@@ -186,40 +184,43 @@ private:
         return {};
     }
 
-    std::optional<std::string> Choose(Column::Kind kind) const {
+    std::optional<planning::Refusal> Choose(Column::Kind kind) const {
         const std::string_view text = Cell(kind);
         if (text.empty()) return std::nullopt;
+        const auto refused = [text](planning::Reason reason) {
+            return planning::Refusal{reason, std::nullopt, std::string(text)};
+        };
         if (kind == Column::Kind::Population) {
             if (text != "finite" && text != "infinite") {
-                return "population=" + std::string(text) + ": must be finite or infinite";
+                return refused(planning::Reason::NotAPopulation);
             }
             session_.ChoosePopulation(text == "finite" ? Population::Finite : Population::Infinite);
             return std::nullopt;
         }
-        try {
-            if (session_.ChooseDependentVariable(CodeOf(DependentNamed(text, "dependent")))) {
-                return std::nullopt;
-            }
-            return "dependent=" + std::string(text) +
-                   ": N can be dependent only with a finite population";
-        } catch (const UsageError& error) {
-            return std::string(error.what());
+        const std::optional<Field> dependent = planning::DependentFieldNamed(text);
+        if (!dependent) return refused(planning::Reason::NotADependent);
+        if (!session_.ChooseDependentVariable(CodeOf(*dependent))) {
+            return refused(planning::Reason::DependentNeedsFinite);
         }
+        return std::nullopt;
     }
 
-    std::optional<std::string> EnterValue(const Column& column, const std::string& text) const {
+    std::optional<planning::Refusal> EnterValue(const Column& column,
+                                                const std::string& text) const {
         if (column.kind != Column::Kind::Value || text.empty()) return std::nullopt;
         planning::Entry entry;
         if (column.variable == planning::Variable::icc) return std::nullopt;
         if (column.variable == planning::Variable::cluster_size) {
             const std::string_view correlation = Cell(planning::Variable::icc);
-            if (correlation.empty()) return "cluster_size=" + text + ": needs icc in the same row";
+            if (correlation.empty()) {
+                return planning::Refusal{planning::Reason::Unpaired,
+                                         planning::Variable::cluster_size, text};
+            }
             entry = planning::EnterClusters(session_, correlation, text);
         } else {
             entry = planning::Enter(session_, column.variable, text);
         }
-        if (entry.result == planning::EntryResult::Failed) return entry.message;
-        return std::nullopt;
+        return std::move(entry.refusal);
     }
 
     ScreenSession& session_;
@@ -276,11 +277,10 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
             Chunk chunk(records.size());
             for (const Record& record : records) {
                 ScreenSession session = base;
-                const std::optional<std::string> failure =
+                std::optional<planning::Refusal> refusal =
                     BatchRow(session, columns, record).Enter();
-                if (!failure) session.RecalculateDependent();
-                writer.Append(chunk, planning::RowOf(session, record.line - 1,
-                                                     failure.value_or(std::string())));
+                if (!refusal) session.RecalculateDependent();
+                writer.Append(chunk, planning::RowOf(session, record.line - 1, std::move(refusal)));
             }
             return chunk;
         },

@@ -11,6 +11,7 @@
 #include <exception>
 #include <utility>
 
+#include "cli/english.h"
 #include "explore/grid_chart.h"
 #include "files/save_file.h"
 #include "planning/paragraph.h"
@@ -145,8 +146,7 @@ void ExploreWindow::Refresh() {
     ui->messageLabel->setText(message);
     ShowSummary(main, designed);
     ShowGrid();
-    ui->paragraph->setPlainText(
-        Shown(vek::planning::ProtocolParagraph(designed, design_ != vek::Design{})));
+    ui->paragraph->setPlainText(Shown(vek::planning::ProtocolParagraph(designed)));
     refreshing_ = false;
 }
 
@@ -274,7 +274,7 @@ QByteArray ExploreWindow::TableCsv() const {
     std::string csv = vek::planning::CsvHeader(separator);
     if (grid_) {
         for (const vek::planning::ResultRow& cell : grid_->cells)
-            vek::planning::AppendCsv(csv, cell, separator);
+            vek::planning::AppendCsv(csv, cell, separator, vek::cli::InEnglish);
     }
     return QByteArray::fromStdString(csv);
 }

@@ -34,7 +34,7 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 
 QString GridTableModel::CellText(int row, int column) const {
     const vek::planning::ResultRow& cell = grid_.cell(row, column);
-    if (!cell.error.empty()) return QStringLiteral("Rechazado");
+    if (cell.refusal) return QStringLiteral("Rechazado");
     return Shown(contacts_ && !cell.contacts.empty() ? cell.contacts : cell.result);
 }
 
@@ -43,8 +43,6 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return CellText(index.row(), index.column());
-        case Qt::ToolTipRole:
-            return Shown(grid_.cell(index.row(), index.column()).error);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:

@@ -140,8 +140,8 @@ GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const S
         if (!argument.sweep) return {std::nullopt, argument.problem};
         grid.sweeps.push_back(std::move(*argument.sweep));
     }
-    if (std::optional<std::string> problem = GridProblem(base, grid.sweeps)) {
-        return {std::nullopt, *problem};
+    if (std::optional<SweepProblem> problem = GridProblem(base, grid.sweeps)) {
+        return {std::nullopt, std::move(problem)};
     }
     const std::int64_t size = GridSize(grid.sweeps);
     grid.cells.reserve(static_cast<std::size_t>(size));

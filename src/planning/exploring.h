@@ -52,10 +52,10 @@ struct Grid {
     std::optional<Quantity> plotted(std::int64_t row, std::int64_t column, bool contacts) const;
 };
 
-// The grid from `base`, or the problem with the sweeps in vek-calc's words.
+// The grid from `base`, or the problem with the sweeps.
 struct GridResult {
     std::optional<Grid> grid;
-    std::string problem;
+    std::optional<SweepProblem> problem;
 };
 GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns);
 

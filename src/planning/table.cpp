@@ -20,6 +20,27 @@ bool NeedsQuotes(std::string_view field, char delimiter) {
     });
 }
 
+// Header names and row texts in the same order, so that each name appears once.
+template <class Visit>
+void ForEachColumn(const ResultRow& row, const std::string& error, Visit visit) {
+    visit("row", std::to_string(row.row));
+    for (const Field field : kPrintOrder)
+        visit(SymbolOf(field), row.values[field]);
+    visit("dependent", row.dependent);
+    visit("population", row.population);
+    visit("deff", row.designEffect);
+    visit("response_rate", row.responseRate);
+    visit("contacts", row.contacts);
+    visit("result", row.result);
+    visit("error", error);
+}
+
+std::string ErrorOf(const ResultRow& row, char decimalSeparator, RefusalWording wording) {
+    return row.refusal ? wording(*row.refusal, decimalSeparator) : std::string();
+}
+
+}  // namespace
+
 void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
     if (!NeedsQuotes(field, delimiter)) {
         out += field;
@@ -33,24 +54,7 @@ void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
     out += '"';
 }
 
-// Header names and row texts in the same order, so that each name appears once.
-template <class Visit>
-void ForEachColumn(const ResultRow& row, Visit visit) {
-    visit("row", std::to_string(row.row));
-    for (const Field field : kPrintOrder)
-        visit(SymbolOf(field), row.values[field]);
-    visit("dependent", row.dependent);
-    visit("population", row.population);
-    visit("deff", row.designEffect);
-    visit("response_rate", row.responseRate);
-    visit("contacts", row.contacts);
-    visit("result", row.result);
-    visit("error", row.error);
-}
-
-}  // namespace
-
-ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string error) {
+ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::optional<Refusal> refusal) {
     ResultRow result;
     result.row = row;
     const char separator = session.separator();
@@ -61,18 +65,18 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
     result.population = session.population() == Population::Finite ? "finite" : "infinite";
     result.designEffect = QuantityToText(session.design().designEffect, separator);
     result.responseRate = QuantityToText(session.design().responseRate, separator);
-    if (error.empty()) {
+    if (!refusal) {
         result.result = session.ResultText();
         if (const std::optional<Quantity> contacts = session.Contacts()) {
             result.contacts = QuantityToText(*contacts, separator);
         }
     }
-    result.error = std::move(error);
+    result.refusal = std::move(refusal);
     return result;
 }
 
 bool Failed(const ResultRow& row) {
-    return !row.error.empty() || row.result == kInputErrorText || row.result == kBadResultText;
+    return row.refusal || row.result == kInputErrorText || row.result == kBadResultText;
 }
 
 char CsvDelimiter(char decimalSeparator) {
@@ -82,35 +86,39 @@ char CsvDelimiter(char decimalSeparator) {
 std::string CsvHeader(char decimalSeparator) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     std::string header;
-    ForEachColumn(ResultRow{}, [&](std::string_view name, const std::string&) {
+    ForEachColumn(ResultRow{}, {}, [&](std::string_view name, const std::string&) {
         if (!header.empty()) header += delimiter;
         header += name;
     });
     return header + '\n';
 }
 
-void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator) {
+void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator,
+               RefusalWording wording) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     bool first = true;
-    ForEachColumn(row, [&](std::string_view, const std::string& text) {
-        if (!first) out += delimiter;
-        first = false;
-        AppendCsvField(out, text, delimiter);
-    });
+    ForEachColumn(row, ErrorOf(row, decimalSeparator, wording),
+                  [&](std::string_view, const std::string& text) {
+                      if (!first) out += delimiter;
+                      first = false;
+                      AppendCsvField(out, text, delimiter);
+                  });
     out += '\n';
 }
 
-void AppendJson(std::string& out, const ResultRow& row) {
+void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator,
+                RefusalWording wording) {
     out += '{';
     bool first = true;
-    ForEachColumn(row, [&](std::string_view name, const std::string& text) {
-        if (name == "contacts" && text.empty()) return;
-        if (!first) out += ',';
-        first = false;
-        out += JsonString(name);
-        out += ':';
-        out += JsonString(text);
-    });
+    ForEachColumn(row, ErrorOf(row, decimalSeparator, wording),
+                  [&](std::string_view name, const std::string& text) {
+                      if (name == "contacts" && text.empty()) return;
+                      if (!first) out += ',';
+                      first = false;
+                      out += JsonString(name);
+                      out += ':';
+                      out += JsonString(text);
+                  });
     out += '}';
 }
 
