@@ -114,6 +114,24 @@ std::optional<Field> FieldOf(Variable variable) {
     return std::nullopt;
 }
 
+Variable VariableOf(Field field) {
+    switch (field) {
+        case Field::V:
+            return Variable::V;
+        case Field::Z:
+            return Variable::Z;
+        case Field::E:
+            return Variable::E;
+        case Field::n:
+            return Variable::n;
+        case Field::N:
+            return Variable::N;
+        case Field::prob:
+            break;
+    }
+    return Variable::prob;
+}
+
 std::optional<Field> DependentFieldNamed(std::string_view name) {
     const std::optional<Variable> variable = VariableNamed(name);
     if (!variable || *variable == Variable::p || *variable == Variable::contacts) {

@@ -348,12 +348,70 @@ TEST(Exploring, DefaultGridAroundTheScreen) {
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,0499/0,01");
 }
 
+// The cell nearest the screen is found on the value the screen has for each axis: p from V.
+TEST(Exploring, NearestCellOfEveryAxis) {
+    ScreenSession screen(',');
+    screen.ChoosePopulation(Population::Finite);
+    ASSERT_EQ(screen.LeaveField(Field::N, "50000"), EntryOutcome::Accepted);
+    ASSERT_EQ(Enter(screen, Variable::p, "0,3").result, EntryResult::Accepted);
+    const GridPlan plan =
+        PlanGrid(screen, {Variable::N, "25000:100000:5000"}, {Variable::p, "0,1:0,9:0,1"});
+    ASSERT_FALSE(plan.problem);
+    const std::optional<Exploration> explored =
+        Explore(screen, {Quantity::FromScaled(18000), kFullResponse, {}}, plan.sweeps);
+    ASSERT_TRUE(explored);
+    EXPECT_EQ(explored->grid.nearestRow, 5);     // N 50000
+    EXPECT_EQ(explored->grid.nearestColumn, 2);  // p 0,3
+    // Recalculated copies: the screen itself keeps its old n.
+    EXPECT_EQ(explored->simple.ResultText(), "881");
+    EXPECT_EQ(explored->designed.ResultText(), "1563");
+    EXPECT_EQ(screen.text(Field::n), "965");  // as the population choice left it
+}
+
+// A grid's cells hold what vek-calc's rows say; a stop asked for ends the computation.
+TEST(Exploring, CellsAreTheSweepsRows) {
+    const ScreenSession base(',');
+    const GridPlan plan =
+        PlanGrid(base, {Variable::V, "-1/0,25/1000000000"}, {Variable::E, "0,02/0,03"});
+    const std::optional<Grid> grid = ComputeGrid(base, plan.sweeps);
+    ASSERT_TRUE(grid);
+    for (std::int64_t index = 0; index < 6; ++index) {
+        const GridCell& cell = grid->cells[static_cast<std::size_t>(index)];
+        const ResultRow row = grid->RowAt(index);
+        EXPECT_EQ(cell.outcome == GridCell::Outcome::Refused, row.refusal.has_value());
+        EXPECT_EQ(cell.outcome == GridCell::Outcome::Computed, !Failed(row));
+        if (cell.outcome == GridCell::Outcome::Computed) {
+            EXPECT_EQ(QuantityToText(cell.value, ','), row.result);
+            EXPECT_EQ(QuantityToText(*cell.contacts, ','), row.contacts);
+        }
+    }
+    EXPECT_EQ(grid->PointAt(0, 1).refusal, (Refusal{Reason::OutOfRange, Variable::V, "-1"}));
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(ComputeGrid(base, plan.sweeps, stop.get_token()));
+}
+
+TEST(Exploring, PlansNameTheAxisAtFault) {
+    const ScreenSession base(',');
+    const GridPlan columns =
+        PlanGrid(base, {Variable::E, "0,01"}, {Variable::prob, "0,1:0,01:0,01"});
+    EXPECT_EQ(columns.axis, Axis::Columns);
+    EXPECT_EQ(columns.problem->fault, SweepFault::ToBelowFrom);
+    const GridPlan both = PlanGrid(base, {Variable::Z, "1"}, {Variable::prob, "0,1"});
+    EXPECT_EQ(both.axis, Axis::Both);
+    EXPECT_EQ(both.problem->fault, SweepFault::ZWithProb);
+}
+
 TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
     ScreenSession session(',');
     using Arguments = std::vector<std::string>;
     EXPECT_EQ(CalcArguments(session, {}),
               (Arguments{"--separator", ",", "--dependent", "n", "V=0,25", "prob=0,05", "E=0,03"}));
     session.ChoosePopulation(Population::Finite);
+    ASSERT_EQ(EnterClusters(session, "0,05", "17").result, EntryResult::Accepted);
+    EXPECT_EQ(CalcArguments(session, session.design()),
+              (Arguments{"--separator", ",", "--finite", "--dependent", "n", "N=10000", "V=0,25",
+                         "prob=0,05", "E=0,03", "--icc", "0,05", "--cluster-size", "17"}));
     ASSERT_TRUE(session.ChooseDependentVariable(5));
     ASSERT_EQ(session.LeaveField(Field::prob, "0,0512"), EntryOutcome::Accepted);  // Z 1,9498
     ASSERT_EQ(session.LeaveField(Field::Z, "1,95"), EntryOutcome::Accepted);       // prob 0,0512
