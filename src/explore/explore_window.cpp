@@ -38,8 +38,6 @@ constexpr Variable kChoices[] = {Variable::V, Variable::Z,    Variable::prob,
 constexpr int kBusyAfterMilliseconds = 100;
 // The chart for a document, in pixels.
 constexpr QSize kDocumentSize(1600, 1000);
-// The table takes at most this share of the width it shares with the chart.
-constexpr double kMostTableShare = 0.55;
 // Room around a cell's text: the view's margins and the grid line.
 constexpr int kCellPadding = 14;
 constexpr std::int64_t kHundred = 100;
@@ -70,9 +68,10 @@ vek::platform::FileDialogRequest ChartExportRequest() {
             QStringLiteral("png")};
 }
 
-// Three lines of the paragraph, as long as it usually is.
+// Four lines of the paragraph: its longest, with a design and a rate, needs three at the least
+// width.
 int ParagraphHeight(const QPlainTextEdit& paragraph) {
-    constexpr int kLines = 3;
+    constexpr int kLines = 4;
     const int margin = static_cast<int>(paragraph.document()->documentMargin());
     return kLines * paragraph.fontMetrics().lineSpacing() + 2 * (margin + paragraph.frameWidth());
 }
@@ -120,7 +119,8 @@ ExploreWindow::ExploreWindow(ExploreContext context, QWidget* parent)
     chart_ = new QChart;
     ui->chartView->setChart(chart_);
     ui->chartView->setRenderHint(QPainter::Antialiasing);
-    ui->chartView->setMinimumHeight(vek::explore::LeastChartHeight(*chart_));
+    chart_->legend()->hide();
+    ui->chartView->setMinimumSize(vek::explore::LeastChartSize(*chart_));
     ui->paragraph->setFixedHeight(ParagraphHeight(*ui->paragraph));
     ui->table->setModel(&model_);
     ui->table->verticalHeader()->setDefaultSectionSize(ui->table->fontMetrics().height() + 6);
@@ -195,7 +195,6 @@ void ExploreWindow::ConnectHandlers() {
     }
     for (QObject* label : conceptLabels_.keys())
         label->installEventFilter(this);
-    ui->chartView->installEventFilter(this);
     ui->splitter->installEventFilter(this);
 }
 
@@ -208,11 +207,7 @@ bool ExploreWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::Resize:
-            if (watched == ui->chartView) {
-                vek::explore::PlaceLegend(*chart_, ui->chartView->width());
-            } else if (watched == ui->splitter) {
-                FitTableWidth();
-            }
+            if (watched == ui->splitter) FitTableWidth();
             break;
         default:
             break;
@@ -395,7 +390,7 @@ void ExploreWindow::ShowChart() {
     const bool logarithmic = ui->logScale->isEnabled() && ui->logScale->isChecked();
     ui->chartView->setAccessibleDescription(
         vek::explore::ShowGrid(*chart_, {grid, contacts, logarithmic}));
-    vek::explore::PlaceLegend(*chart_, ui->chartView->width());
+    ui->legendLabel->setText(vek::explore::LegendText(*chart_));
 }
 
 // Every column as wide as the widest heading or cell text, so none is cut.
@@ -418,7 +413,7 @@ void ExploreWindow::FitColumns() {
     header->setSectionResizeMode(QHeaderView::Interactive);
 }
 
-// The table as wide as its columns, up to a share of the room, until the user moves the divider.
+// The table as wide as its columns, up to half the room, until the user moves the divider.
 void ExploreWindow::FitTableWidth() {
     if (splitterMoved_ || model_.grid() == nullptr) return;
     const QTableView* table = ui->table;
@@ -426,7 +421,7 @@ void ExploreWindow::FitTableWidth() {
     const int needed = table->verticalHeader()->sizeHint().width() + columns +
                        2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
     const int room = ui->splitter->width() - ui->splitter->handleWidth();
-    const int width = std::min(needed, static_cast<int>(room * kMostTableShare));
+    const int width = std::min({needed, room - ui->chartPane->minimumSizeHint().width(), room / 2});
     ui->splitter->setSizes({width, room - width});
 }
 

@@ -10,6 +10,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -30,9 +31,19 @@ constexpr double kSmallestStep = 0.0001;  // a quantity's resolution
 // A curve of more points than a chart has pixels across draws no better: longer sweeps are
 // thinned to about this many.
 constexpr std::int64_t kMostPoints = 500;
-// Room the chart leaves around its plot: margins, the horizontal axis' labels and title, and a
-// legend below.
-constexpr int kAroundThePlot = 110;
+// Room the chart leaves around its plot: margins and the horizontal axis' labels and title
+// below it; margins and the vertical axis' title and labels beside it.
+constexpr int kAroundThePlot = 90;
+constexpr int kBesideThePlot = 120;
+// Twelve colours told apart at a glance, one for each curve (the theme's repeat after five).
+constexpr QRgb kCurveColours[kMostCurves] = {0x4e79a7, 0xf28e2b, 0xe15759, 0x76b7b2,
+                                             0x59a14f, 0xedc948, 0xb07aa1, 0xff9da7,
+                                             0x9c755f, 0x17becf, 0x2f4b7c, 0xbab0ac};
+constexpr qreal kCurveWidth = 2;
+// The main screen's point: the table's highlight, ringed.
+const QColor kNearestFill(255, 255, 160);
+const QColor kNearestRing(0, 0, 0);
+constexpr qreal kNearestSize = 12;
 // A legend entry's marker and the gaps around it, in multiples of the font's height.
 constexpr double kMarkerHeights = 2.5;
 // A document's text, as a share of its height.
@@ -124,11 +135,16 @@ std::pair<QList<QLineSeries*>, QScatterSeries*> Curves(QChart& chart, qsizetype 
         series->attachAxis(vertical);
     };
     for (qsizetype i = 0; i < count; ++i) {
-        curves << new QLineSeries;
-        added(curves.constLast());
+        auto* curve = new QLineSeries;
+        curve->setPen(QPen(QColor(kCurveColours[i % kMostCurves]), kCurveWidth));
+        curves << curve;
+        added(curve);
     }
     current = new QScatterSeries;
     current->setName(QStringLiteral("Pantalla principal"));
+    current->setColor(kNearestFill);
+    current->setBorderColor(kNearestRing);
+    current->setMarkerSize(kNearestSize);
     added(current);
     return {curves, current};
 }
@@ -168,6 +184,18 @@ void UseDocumentFonts(QChart& chart, int height) {
         axisTitle.setBold(true);
         axis->setTitleFont(axisTitle);
     }
+}
+
+// The legend below the chart where its entries fit `width` in one row, else beside it: a
+// document's height holds every entry.
+void PlaceLegend(QChart& chart, qreal width) {
+    const QFontMetricsF metrics(chart.legend()->font());
+    qreal needed = 0;
+    for (QLegendMarker* marker : chart.legend()->markers()) {
+        needed += metrics.horizontalAdvance(marker->label()) + kMarkerHeights * metrics.height();
+    }
+    const qreal available = width - chart.margins().left() - chart.margins().right();
+    chart.legend()->setAlignment(needed <= available ? Qt::AlignBottom : Qt::AlignRight);
 }
 
 }  // namespace
@@ -281,16 +309,6 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
            QLatin1Char('.');
 }
 
-void PlaceLegend(QChart& chart, qreal width) {
-    const QFontMetricsF metrics(chart.legend()->font());
-    qreal needed = 0;
-    for (QLegendMarker* marker : chart.legend()->markers()) {
-        needed += metrics.horizontalAdvance(marker->label()) + kMarkerHeights * metrics.height();
-    }
-    const qreal available = width - chart.margins().left() - chart.margins().right();
-    chart.legend()->setAlignment(needed <= available ? Qt::AlignBottom : Qt::AlignRight);
-}
-
 QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
     // A chart of its own in a scene of its own, laid out at the document's size: a grab of the
     // window's chart would keep what the screen had to cut short.
@@ -326,16 +344,31 @@ QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
     return buffer.data();
 }
 
-int LeastChartHeight(const QChart& chart) {
+QString LegendText(const QChart& chart) {
+    QStringList entries;
+    for (const QAbstractSeries* series : chart.series()) {
+        const auto* curve = qobject_cast<const QXYSeries*>(series);
+        if (curve == nullptr) continue;
+        const auto* point = qobject_cast<const QScatterSeries*>(curve);
+        const QColor colour = point != nullptr ? point->borderColor() : curve->color();
+        // No break inside an entry: "■ 95 %" stays together.
+        entries << QStringLiteral("<span style=\"color:%1\">■</span>&nbsp;%2")
+                       .arg(colour.name(), series->name().toHtmlEscaped().replace(
+                                               QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    }
+    return entries.join(QStringLiteral(" &nbsp; "));
+}
+
+QSize LeastChartSize(const QChart& chart) {
     QFont title = chart.font();
     title.setBold(true);
     const QFontMetrics metrics(title);
     int widest = 0;
-    for (const Variable variable :
-         {Variable::V, Variable::Z, Variable::E, Variable::n, Variable::N}) {
+    for (const Variable variable : {Variable::V, Variable::Z, Variable::prob, Variable::E,
+                                    Variable::n, Variable::N, Variable::p}) {
         widest = std::max(widest, metrics.horizontalAdvance(TitleOf(variable)));
     }
-    return widest + kAroundThePlot;
+    return {widest + kBesideThePlot, widest + kAroundThePlot};
 }
 
 }  // namespace vek::explore

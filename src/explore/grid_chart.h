@@ -30,8 +30,9 @@ std::vector<std::int64_t> DrawnColumns(const planning::Grid& grid);
 // Replaces what `chart` shows; returns a summary of the curves for screen readers.
 QString ShowGrid(QChart& chart, const ChartRequest& request);
 
-// The legend below the chart where its entries fit `width` in one row, else beside it.
-void PlaceLegend(QChart& chart, qreal width);
+// The legend as rich text that wraps between entries, for a window whose chart may be too small
+// for the chart's own legend: each curve's colour and name.
+QString LegendText(const QChart& chart);
 
 // Whether the drawn values span more than two orders of magnitude, so a logarithmic axis reads
 // better.
@@ -40,7 +41,7 @@ bool SpansOrdersOfMagnitude(const planning::Grid& grid, bool contacts);
 // The chart for a document: laid out and drawn at `size`, with its title, as PNG or SVG.
 QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg);
 
-// The least height at which the vertical axis' longest title is drawn whole.
-int LeastChartHeight(const QChart& chart);
+// The least size at which the axes' longest titles are drawn whole.
+QSize LeastChartSize(const QChart& chart);
 
 }  // namespace vek::explore
