@@ -20,25 +20,6 @@ namespace {
 
 using namespace vek::cli;
 
-std::string_view DependentName(vek::Field field) {
-    switch (field) {
-        case vek::Field::V:
-            return "V";
-        case vek::Field::Z:
-            return "Z";
-        case vek::Field::E:
-            return "E";
-        case vek::Field::n:
-            return "n";
-        case vek::Field::N:
-            return "N";
-        case vek::Field::prob:
-            break;
-    }
-    vek::fuzz::Require(false, "prob is never the dependent variable");
-    return {};
-}
-
 // One way of writing the invocation: options first, then the actions in their order.
 std::vector<std::string> Written(const Invocation& invocation) {
     std::vector<std::string> out;
@@ -67,7 +48,7 @@ std::vector<std::string> Written(const Invocation& invocation) {
                     out.emplace_back(a.population == vek::Population::Finite ? "--finite"
                                                                              : "--infinite");
                 } else if constexpr (std::is_same_v<A, ChooseDependent>) {
-                    option("--dependent", std::string(DependentName(a.field)));
+                    option("--dependent", std::string(vek::SymbolOf(vek::FieldOf(a.dependent))));
                 } else if constexpr (std::is_same_v<A, Calculate>) {
                     out.emplace_back("--calculate");
                 } else if constexpr (std::is_same_v<A, LoadFile>) {

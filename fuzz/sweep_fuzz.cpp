@@ -137,6 +137,7 @@ void CheckGrid(const std::vector<Sweep>& sweeps, char separator) {
             const auto row = vek::planning::GridPoint(base, sweeps, index);
             REQUIRE(row.row == index + 1);
             REQUIRE(row.refusal.has_value() == row.result.empty());
+            REQUIRE(row.failed != row.dependentValue.has_value());
         } catch (const std::exception& error) {
             std::fprintf(stderr, "GridPoint %lld threw: %s\n", static_cast<long long>(index),
                          error.what());

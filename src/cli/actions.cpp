@@ -58,7 +58,7 @@ struct Applier {
     }
 
     void operator()(const ChooseDependent& choice) const {
-        if (!session.ChooseDependentVariable(CodeOf(choice.field))) {
+        if (!session.ChooseDependentVariable(choice.dependent)) {
             throw UsageError(
                 "--dependent N: N can be dependent only with a finite population "
                 "(choose --finite first)");

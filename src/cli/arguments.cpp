@@ -78,12 +78,12 @@ void CheckCombinations(const Invocation& invocation) {
 
 }  // namespace
 
-Field DependentNamed(std::string_view value, std::string_view option) {
-    const std::optional<Field> field = planning::DependentFieldNamed(value);
-    if (!field) {
+Dependent DependentNamed(std::string_view value, std::string_view option) {
+    const std::optional<Dependent> dependent = planning::DependentNamed(value);
+    if (!dependent) {
         throw UsageError(std::string(option) + " takes V, Z, E, n or N, not " + Quoted(value));
     }
-    return *field;
+    return *dependent;
 }
 
 Invocation ParseArguments(std::span<const std::string_view> arguments) {
@@ -221,7 +221,9 @@ Sweeps and batches:
                      starts from the state after the actions, applies
                      population, then dependent, then its values in the
                      header's order (an empty cell is not applied), then
-                     "Calcula".
+                     "Calcula". icc and cluster_size go together, as
+                     --icc and --cluster-size do: both columns or neither,
+                     and a row with one of the two empty fails.
   The rows have the columns row, V, Z, prob, E, n, N, dependent, population,
   deff, response_rate, contacts, result and error: the stored values, the
   result (empty where an entry failed), the contacts (empty where the result

@@ -28,7 +28,7 @@ struct ChoosePopulation {
 
 // Choosing the option of a dependent variable.
 struct ChooseDependent {
-    Field field;
+    Dependent dependent;
 };
 
 // Pressing "Calcula".
@@ -76,9 +76,9 @@ struct Invocation {
 // Throws UsageError for anything it does not understand.
 Invocation ParseArguments(std::span<const std::string_view> arguments);
 
-// The field of a dependent-variable name (V, Z, E, n or N), for `option`; throws UsageError
-// for any other name.
-Field DependentNamed(std::string_view value, std::string_view option);
+// The dependent variable of a name (V, Z, E, n or N), for `option`; throws UsageError for any
+// other name.
+Dependent DependentNamed(std::string_view value, std::string_view option);
 
 std::string_view HelpText();
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/output.h"
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -13,22 +12,22 @@ namespace {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// prob next to its partner Z, as on the screen.
-constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
-                                              Field::E, Field::n, Field::N};
-
 Entries SummaryOf(const ScreenSession& session, bool withDesign) {
     const planning::ResultRow row = planning::RowOf(session, 0);
+    const auto text = [&session](Quantity quantity) {
+        return QuantityToText(quantity, session.separator());
+    };
     Entries entries;
-    for (const Field field : kPrintOrder)
-        entries.emplace_back(SymbolOf(field), row.values[field]);
-    entries.emplace_back("dependent", row.dependent);
-    entries.emplace_back("population", row.population);
+    for (const Field field : kShownOrder)
+        entries.emplace_back(SymbolOf(field), text(row.values[field]));
+    entries.emplace_back("dependent", SymbolOf(FieldOf(row.dependent)));
+    entries.emplace_back("population",
+                         row.population == Population::Finite ? "finite" : "infinite");
     entries.emplace_back("result", row.result);
     if (withDesign) {
-        entries.emplace_back("deff", row.designEffect);
-        entries.emplace_back("response_rate", row.responseRate);
-        if (!row.contacts.empty()) entries.emplace_back("contacts", row.contacts);
+        entries.emplace_back("deff", text(row.design.designEffect));
+        entries.emplace_back("response_rate", text(row.design.responseRate));
+        if (row.contacts) entries.emplace_back("contacts", text(*row.contacts));
     }
     return entries;
 }

@@ -8,10 +8,10 @@
 #include <thread>
 #include <vector>
 
-#include "cli/csv_reader.h"
 #include "cli/english.h"
 #include "cli/errors.h"
-#include "planning/table.h"
+#include "cli/refusal_text.h"
+#include "planning/batch.h"
 
 namespace vek::cli {
 
@@ -36,7 +36,7 @@ public:
         : format_(format), separator_(separator), out_(out) {}
 
     void Append(Chunk& chunk, const planning::ResultRow& row) const {
-        chunk.failed = chunk.failed || planning::Failed(row);
+        chunk.failed = chunk.failed || row.failed;
         switch (format_) {
             case TableFormat::Csv:
                 planning::AppendCsv(chunk.text, row, separator_, InEnglish);
@@ -109,125 +109,6 @@ void InOrder(Next next, Work work, TableWriter& writer) {
         writer.Write(chunk.get());
 }
 
-// ---- Batches -------------------------------------------------------------------------------
-
-// A column of the batch file: a value entered as NAME=TEXT is, or one of the two choices.
-struct Column {
-    enum class Kind { Value, Population, Dependent } kind = Kind::Value;
-    planning::Variable variable = planning::Variable::V;
-};
-
-std::vector<Column> ColumnsOf(const std::vector<std::string>& header) {
-    std::vector<Column> columns;
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string& name = header[i];
-        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), name) !=
-            header.begin() + static_cast<std::ptrdiff_t>(i)) {
-            throw UsageError("line 1: the column '" + name + "' is given twice");
-        }
-        if (name == "population") {
-            columns.push_back({Column::Kind::Population});
-        } else if (name == "dependent") {
-            columns.push_back({Column::Kind::Dependent});
-        } else if (const auto variable = planning::VariableNamed(name);
-                   variable && *variable != planning::Variable::contacts) {
-            columns.push_back({Column::Kind::Value, *variable});
-        } else {
-            throw UsageError("line 1: unknown column '" + name + "'");
-        }
-    }
-    return columns;
-}
-
-struct Record {
-    std::int64_t line = 0;
-    std::vector<std::string> fields;
-};
-
-class BatchRow {
-public:
-    BatchRow(ScreenSession& session, const std::vector<Column>& columns, const Record& record)
-        : session_(session), columns_(columns), record_(record) {}
-
-    // The first entry refused, or nothing when every cell was entered.
-    std::optional<planning::Refusal> Enter() {
-        if (record_.fields.size() > columns_.size()) {
-            throw UsageError("line " + std::to_string(record_.line) +
-                             ": more fields than the header has columns");
-        }
-        if (!Cell(planning::Variable::deff).empty() && !Cell(planning::Variable::icc).empty()) {
-            throw UsageError("line " + std::to_string(record_.line) +
-                             ": deff and icc cannot both give the design effect");
-        }
-        if (auto refusal = Choose(Column::Kind::Population)) return refusal;
-        if (auto refusal = Choose(Column::Kind::Dependent)) return refusal;
-        for (std::size_t i = 0; i < record_.fields.size(); ++i) {
-            if (auto refusal = EnterValue(columns_[i], record_.fields[i])) return refusal;
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::string_view Cell(planning::Variable variable) const {
-        for (std::size_t i = 0; i < record_.fields.size(); ++i) {
-            if (columns_[i].kind == Column::Kind::Value && columns_[i].variable == variable) {
-                return record_.fields[i];
-            }
-        }
-        return {};
-    }
-
-    std::string_view Cell(Column::Kind kind) const {
-        for (std::size_t i = 0; i < record_.fields.size(); ++i) {
-            if (columns_[i].kind == kind) return record_.fields[i];
-        }
-        return {};
-    }
-
-    std::optional<planning::Refusal> Choose(Column::Kind kind) const {
-        const std::string_view text = Cell(kind);
-        if (text.empty()) return std::nullopt;
-        const auto refused = [text](planning::Reason reason) {
-            return planning::Refusal{reason, std::nullopt, std::string(text)};
-        };
-        if (kind == Column::Kind::Population) {
-            if (text != "finite" && text != "infinite") {
-                return refused(planning::Reason::NotAPopulation);
-            }
-            session_.ChoosePopulation(text == "finite" ? Population::Finite : Population::Infinite);
-            return std::nullopt;
-        }
-        const std::optional<Field> dependent = planning::DependentFieldNamed(text);
-        if (!dependent) return refused(planning::Reason::NotADependent);
-        if (!session_.ChooseDependentVariable(CodeOf(*dependent))) {
-            return refused(planning::Reason::DependentNeedsFinite);
-        }
-        return std::nullopt;
-    }
-
-    std::optional<planning::Refusal> EnterValue(const Column& column,
-                                                const std::string& text) const {
-        if (column.kind != Column::Kind::Value || text.empty()) return std::nullopt;
-        planning::Entry entry;
-        if (column.variable == planning::Variable::icc) return std::nullopt;
-        if (column.variable == planning::Variable::cluster_size) {
-            const std::string_view correlation = Cell(planning::Variable::icc);
-            if (correlation.empty()) {
-                return planning::Refusal{planning::Reason::Unpaired,
-                                         planning::Variable::cluster_size, text};
-            }
-            entry = planning::EnterClusters(session_, correlation, text);
-        } else {
-            entry = planning::Enter(session_, column.variable, text);
-        }
-        return std::move(entry.refusal);
-    }
-
-    ScreenSession& session_;
-    const std::vector<Column>& columns_;
-    const Record& record_;
-};
-
 }  // namespace
 
 bool WriteSweeps(const ScreenSession& base, std::span<const planning::Sweep> sweeps,
@@ -254,33 +135,36 @@ bool WriteSweeps(const ScreenSession& base, std::span<const planning::Sweep> swe
 }
 
 bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, std::FILE* out) {
-    CsvReader reader(in, planning::CsvDelimiter(base.separator()));
-    std::vector<std::string> header;
-    if (!reader.Next(header)) throw UsageError("the batch input has no header line");
-    const std::vector<Column> columns = ColumnsOf(header);
-    if (columns.empty()) throw UsageError("line 1: no columns");
+    planning::CsvReader reader(in, planning::CsvDelimiter(base.separator()));
+    const auto refused = [](const planning::InputRefusal& refusal) {
+        return UsageError(RefusalText(refusal, "batch"));
+    };
+    auto header = planning::BatchColumns::Read(reader);
+    if (const auto* refusal = std::get_if<planning::InputRefusal>(&header)) throw refused(*refusal);
+    const auto& columns = std::get<planning::BatchColumns>(header);
     TableWriter writer(format, base.separator(), out);
-    InOrder<std::vector<Record>>(
-        [&]() -> std::optional<std::vector<Record>> {
-            std::vector<Record> records;
-            Record record;
+    InOrder<std::vector<planning::BatchRecord>>(
+        [&]() -> std::optional<std::vector<planning::BatchRecord>> {
+            std::vector<planning::BatchRecord> records;
+            planning::BatchRecord record;
             while (static_cast<std::int64_t>(records.size()) < kRowsPerChunk &&
                    reader.Next(record.fields)) {
                 record.line = reader.line();
                 records.push_back(std::move(record));
-                record = Record{};
+                record = planning::BatchRecord{};
             }
+            if (reader.refusal()) throw refused(*reader.refusal());
             if (records.empty()) return std::nullopt;
             return records;
         },
-        [&](const std::vector<Record>& records) {
+        [&](const std::vector<planning::BatchRecord>& records) {
             Chunk chunk(records.size());
-            for (const Record& record : records) {
-                ScreenSession session = base;
-                std::optional<planning::Refusal> refusal =
-                    BatchRow(session, columns, record).Enter();
-                if (!refusal) session.RecalculateDependent();
-                writer.Append(chunk, planning::RowOf(session, record.line - 1, std::move(refusal)));
+            for (const planning::BatchRecord& record : records) {
+                auto row = columns.Row(base, record);
+                if (const auto* refusal = std::get_if<planning::InputRefusal>(&row)) {
+                    throw refused(*refusal);
+                }
+                writer.Append(chunk, std::get<planning::ResultRow>(row));
             }
             return chunk;
         },

@@ -220,8 +220,8 @@ bool ExploreWindow::eventFilter(QObject* watched, QEvent* event) {
 void ExploreWindow::Refresh() {
     const vek::ScreenSession& main = *context_.session;
     OfferAxes(main);
-    if (axesDependent_ != main.state().DependentVariable) {
-        axesDependent_ = main.state().DependentVariable;
+    if (axesDependent_ != main.dependent()) {
+        axesDependent_ = main.dependent();
         axesEdited_ = false;
     }
     if (!axesEdited_)
@@ -360,15 +360,15 @@ void ExploreWindow::Computed(const ExploreOutcome& outcome) {
 void ExploreWindow::ShowExploration() {
     const vek::planning::Exploration& shown = *shown_.exploration;
     ShowGrid();
-    const auto dependent = vek::DependentFields(shown.designed.state().DependentVariable);
     const std::optional<Quantity> contacts = shown.designed.Contacts();
     ui->summaryLabel->setText(
         QStringLiteral("%1: %2 por muestreo aleatorio simple; %3 con el diseño; contactos "
                        "necesarios: %4.")
-            .arg(QString::fromLatin1(vek::SymbolOf(dependent.front()).data()),
-                 Shown(shown.simple.ResultText()), Shown(shown.designed.ResultText()),
-                 contacts ? Shown(vek::QuantityToText(*contacts, shown.designed.separator()))
-                          : QStringLiteral("—")));
+            .arg(
+                QString::fromLatin1(vek::SymbolOf(vek::FieldOf(shown.designed.dependent())).data()),
+                Shown(shown.simple.ResultText()), Shown(shown.designed.ResultText()),
+                contacts ? Shown(vek::QuantityToText(*contacts, shown.designed.separator()))
+                         : QStringLiteral("—")));
     ui->paragraph->setPlainText(Shown(vek::planning::ProtocolParagraph(shown.designed)));
 }
 

@@ -119,7 +119,7 @@ private:
     // The axes follow the main screen until the user changes them; a new dependent variable
     // starts them afresh.
     bool axesEdited_ = false;
-    std::optional<std::uint8_t> axesDependent_;
+    std::optional<vek::Dependent> axesDependent_;
     std::vector<vek::planning::Variable> offered_;
     bool splitterMoved_ = false;
     QString refused_;             // the first refused input, in Spanish

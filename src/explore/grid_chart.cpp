@@ -163,9 +163,7 @@ std::vector<std::int64_t> DrawnRows(const Grid& grid) {
 
 QString VerticalTitle(const Grid& grid, bool contacts) {
     if (contacts) return QStringLiteral("Contactos necesarios");
-    const auto dependent = DependentFields(grid.base.state().DependentVariable);
-    if (dependent.empty()) return {};
-    return TitleOf(planning::VariableOf(dependent.front()));
+    return TitleOf(planning::VariableOf(grid.base.dependent()));
 }
 
 // The document's fonts in pixels, in proportion to its height, so that they read at its size.

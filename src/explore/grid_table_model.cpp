@@ -47,7 +47,7 @@ QString GridTableModel::CellText(int row, int column) const {
         case GridCell::Outcome::Failed: {
             // The message is not kept in the cell: the point is computed again.
             const vek::ScreenSession point = grid_->PointAt(row, column).session;
-            return Shown(point.text(vek::DependentFields(point.state().DependentVariable).front()));
+            return Shown(point.text(vek::FieldOf(point.dependent())));
         }
         case GridCell::Outcome::Computed:
             break;

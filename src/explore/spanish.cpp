@@ -8,6 +8,7 @@ namespace {
 using planning::Reason;
 using planning::SweepFault;
 using planning::Variable;
+using planning::VariableOf;
 
 constexpr std::int64_t kHundred = 100;
 
@@ -237,10 +238,7 @@ QString ChartTitle(const planning::Grid& grid, bool contacts) {
     const Variable rows = grid.sweeps[0].variable();
     const Variable columns = grid.sweeps[1].variable();
     const auto swept = [&](Variable variable) { return rows == variable || columns == variable; };
-    const auto dependent = DependentFields(base.state().DependentVariable);
-    QString title = contacts || dependent.empty()
-                        ? QStringLiteral("contactos")
-                        : QString::fromLatin1(SymbolOf(dependent.front()));
+    QString title = contacts ? QStringLiteral("contactos") : Name(VariableOf(base.dependent()));
     title += QStringLiteral(" según ") + Against(rows) + QStringLiteral(" y ") + Against(columns);
     if (base.population() == Population::Infinite) {
         title += QStringLiteral("; población infinita");

@@ -12,77 +12,67 @@ namespace {
 constexpr int kValueWidth = 15;
 const QString kIndent = QStringLiteral("          ");
 
-enum class Title { V = 1, Z, E, n, N, prob };
-
-QString TitleText(Title title) {
-    switch (title) {
-        case Title::V:
+QString TitleText(Field field) {
+    switch (field) {
+        case Field::V:
             return QStringLiteral("Varianza poblacional (V)   ");
-        case Title::Z:
+        case Field::Z:
             return QStringLiteral("Distancia estandarizada (Z)");
-        case Title::E:
+        case Field::E:
             return QStringLiteral("Error de precisión (E)     ");
-        case Title::n:
+        case Field::n:
             return QStringLiteral("Tamaño de la muestra (n)   ");
-        case Title::N:
+        case Field::N:
             return QStringLiteral("Tamaño de la población (N) ");
-        case Title::prob:
+        case Field::prob:
             return QStringLiteral("Probabilidad de error (p)  ");
     }
     return {};
 }
 
-// Indexed by the dependent-variable code, plus 5 for a finite population; empty: no line.
-QString FormulaLine(int index) {
-    static const QStringList kFormulas = {
-        QString(),
-        QStringLiteral("V = E²*n/Z²"),
-        QStringLiteral("Z = E*(n/V)^(1/2)"),
-        QStringLiteral("E = Z*(V/n)^(1/2)"),
-        QStringLiteral("n = V*Z²/E²"),
-        QString(),
-        QStringLiteral("V = E²/Z²*n*[N-1]/[N-n]"),
-        QStringLiteral("Z = E*(n*[N-1]/[N-n]/V)^(1/2)"),
-        QStringLiteral("E = Z*(V*[N-n]/n/[N-1])^(1/2)"),
-        QStringLiteral("n = N/(E²*[N-1]/Z²/V+1)"),
-        QStringLiteral("N = (Z²V-E²)/(Z²V/n-E²)"),
-    };
-    if (index < 1 || index >= kFormulas.size() || kFormulas[index].isEmpty()) return {};
-    return kIndent + kFormulas[index];
-}
-
-bool IsDependent(const ReportInput& input, Field field) {
-    return input.state.DependentVariable == CodeOf(field);
-}
-
-QString DependentTitle(std::uint8_t code) {
-    if (code < kFirstDependentCode || code > kLastDependentCode) return {};
-    return TitleText(static_cast<Title>(code));
-}
-
-QString VariableLine(const ReportInput& input, Title title, Quantity value) {
-    const QString text = QString::fromStdString(QuantityToText(value, input.separator));
-    return kIndent + TitleText(title) + QLatin1Char(':') + PadLeft(text, kValueWidth);
-}
-
-QStringList VariableLines(const ReportInput& input) {
-    const ModelState& s = input.state;
-    QStringList lines;
-    if (!IsDependent(input, Field::V)) lines << VariableLine(input, Title::V, s.PopulationVariance);
-    if (!IsDependent(input, Field::Z)) {
-        lines << VariableLine(input, Title::Z, s.StandardDistance)
-              << VariableLine(input, Title::prob, s.ErrorProbability);
+// The formula that computes the dependent variable; none for N in an infinite population.
+QString FormulaLine(Dependent dependent, bool finite) {
+    switch (dependent) {
+        case Dependent::V:
+            return kIndent + (finite ? QStringLiteral("V = E²/Z²*n*[N-1]/[N-n]")
+                                     : QStringLiteral("V = E²*n/Z²"));
+        case Dependent::Z:
+            return kIndent + (finite ? QStringLiteral("Z = E*(n*[N-1]/[N-n]/V)^(1/2)")
+                                     : QStringLiteral("Z = E*(n/V)^(1/2)"));
+        case Dependent::E:
+            return kIndent + (finite ? QStringLiteral("E = Z*(V*[N-n]/n/[N-1])^(1/2)")
+                                     : QStringLiteral("E = Z*(V/n)^(1/2)"));
+        case Dependent::n:
+            return kIndent + (finite ? QStringLiteral("n = N/(E²*[N-1]/Z²/V+1)")
+                                     : QStringLiteral("n = V*Z²/E²"));
+        case Dependent::N:
+            return finite ? kIndent + QStringLiteral("N = (Z²V-E²)/(Z²V/n-E²)") : QString();
     }
-    if (!IsDependent(input, Field::E)) lines << VariableLine(input, Title::E, s.PrecisionError);
-    if (!IsDependent(input, Field::n)) lines << VariableLine(input, Title::n, s.SampleSize);
-    if (input.population == Population::Finite && !IsDependent(input, Field::N)) {
-        lines << VariableLine(input, Title::N, s.PopulationSize);
+    return {};
+}
+
+QString VariableLine(const ReportInput& input, Field field) {
+    const QString text =
+        QString::fromStdString(QuantityToText(QuantityOf(input.state, field), input.separator));
+    return kIndent + TitleText(field) + QLatin1Char(':') + PadLeft(text, kValueWidth);
+}
+
+// The independent variables: prob with Z, N only for a finite population.
+QStringList VariableLines(const ReportInput& input, std::optional<Dependent> dependent) {
+    QStringList lines;
+    for (const Field field : kShownOrder) {
+        const bool isDependent =
+            dependent &&
+            (FieldOf(*dependent) == field || (*dependent == Dependent::Z && field == Field::prob));
+        const bool plays = field != Field::N || input.population == Population::Finite;
+        if (!isDependent && plays) lines << VariableLine(input, field);
     }
     return lines;
 }
 
 QStringList ReportLines(const ReportInput& input) {
     const bool finite = input.population == Population::Finite;
+    const std::optional<Dependent> dependent = DependentOf(input.state.DependentVariable);
     const QString interaction = QString::fromStdString(SecondsToHMS(input.secondsOfInteraction));
     QStringList lines = {
         QStringLiteral("VEK: Información de contexto y resultados"),
@@ -98,12 +88,12 @@ QStringList ReportLines(const ReportInput& input) {
         QStringLiteral("   * Variables:"),
         QString(),
         QStringLiteral("     Variable dependiente: ") +
-            DependentTitle(input.state.DependentVariable),
+            (dependent ? TitleText(FieldOf(*dependent)) : QString()),
         QStringLiteral("     Variables independientes:"),
     };
-    lines << VariableLines(input) << QString() << QStringLiteral("   * Expresión de cálculo:")
-          << QString();
-    const QString formula = FormulaLine(input.state.DependentVariable + (finite ? 5 : 0));
+    lines << VariableLines(input, dependent) << QString()
+          << QStringLiteral("   * Expresión de cálculo:") << QString();
+    const QString formula = dependent ? FormulaLine(*dependent, finite) : QString();
     if (!formula.isEmpty()) lines << formula;
     lines << QString()
           << QStringLiteral("   * Resultado: ") + QString::fromStdString(input.resultText)

@@ -114,32 +114,27 @@ std::optional<Field> FieldOf(Variable variable) {
     return std::nullopt;
 }
 
-Variable VariableOf(Field field) {
-    switch (field) {
-        case Field::V:
-            return Variable::V;
-        case Field::Z:
-            return Variable::Z;
-        case Field::E:
-            return Variable::E;
-        case Field::n:
-            return Variable::n;
-        case Field::N:
-            return Variable::N;
-        case Field::prob:
-            break;
+std::optional<Dependent> DependentNamed(std::string_view name) {
+    for (const Dependent dependent : kDependents) {
+        if (SymbolOf(FieldOf(dependent)) == name) return dependent;
     }
-    return Variable::prob;
+    return std::nullopt;
 }
 
-std::optional<Field> DependentFieldNamed(std::string_view name) {
-    const std::optional<Variable> variable = VariableNamed(name);
-    if (!variable || *variable == Variable::p || *variable == Variable::contacts) {
-        return std::nullopt;
+Variable VariableOf(Dependent dependent) {
+    switch (dependent) {
+        case Dependent::V:
+            return Variable::V;
+        case Dependent::Z:
+            return Variable::Z;
+        case Dependent::E:
+            return Variable::E;
+        case Dependent::n:
+            return Variable::n;
+        case Dependent::N:
+            return Variable::N;
     }
-    const std::optional<Field> field = FieldOf(*variable);
-    if (field == Field::prob) return std::nullopt;
-    return field;
+    return Variable::n;
 }
 
 std::optional<Reason> WhyNotEnterable(const ScreenSession& session, Variable variable) {

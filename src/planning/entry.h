@@ -23,11 +23,9 @@ std::string_view NameOf(Variable variable);
 // The field a variable is typed into; none for the design's.
 std::optional<Field> FieldOf(Variable variable);
 
-// The variable of a field: V, Z, prob, E, n or N.
-Variable VariableOf(Field field);
-
-// The field of a name that can be chosen as the dependent variable: V, Z, E, n or N.
-std::optional<Field> DependentFieldNamed(std::string_view name);
+// The dependent variable of a name: V, Z, E, n or N.
+std::optional<Dependent> DependentNamed(std::string_view name);
+Variable VariableOf(Dependent dependent);
 
 // Why an entry was refused.
 enum class Reason {

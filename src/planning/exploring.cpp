@@ -122,10 +122,8 @@ std::int64_t NearestIndex(const Sweep& sweep, std::optional<Quantity> value) {
 GridCell CellOf(const ScreenSession& session, bool refused) {
     if (refused) return {GridCell::Outcome::Refused, {}, std::nullopt};
     if (session.ResultFailed()) return {GridCell::Outcome::Failed, {}, std::nullopt};
-    const auto dependent = DependentFields(session.state().DependentVariable);
-    const Quantity value =
-        dependent.empty() ? Quantity() : QuantityOf(session.state(), dependent.front());
-    return {GridCell::Outcome::Computed, value, session.Contacts()};
+    return {GridCell::Outcome::Computed, QuantityOf(session.state(), FieldOf(session.dependent())),
+            session.Contacts()};
 }
 
 // Cells [first, last) of the grid; false when stopped before the end.
@@ -232,10 +230,9 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
     if (finite) {
         arguments.insert(arguments.end(), {"--finite", "--dependent", "n", typed(Field::N)});
     }
-    const auto dependent = DependentFields(state.DependentVariable);
-    if (!dependent.empty() && !(finite && dependent.front() == Field::n)) {
+    if (!(finite && session.dependent() == Dependent::n)) {
         arguments.insert(arguments.end(),
-                         {"--dependent", std::string(SymbolOf(dependent.front()))});
+                         {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
     }
     // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
     const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance

@@ -66,53 +66,54 @@ private:
     const ScreenSession& session_;
 };
 
-std::string Sentence(const Wording& w, std::uint8_t code) {
-    switch (code) {
-        case 1:
+std::string Sentence(const Wording& w, Dependent dependent) {
+    switch (dependent) {
+        case Dependent::V:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Confidence() +
                    ", la varianza poblacional que se puede suponer es de " + w.Stored(Field::V) +
                    w.Sampling() + ".";
-        case 2:
+        case Dependent::Z:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Variance() +
                    ", se alcanza " + w.Confidence() + w.Sampling() + ".";
-        case 3:
+        case Dependent::E:
             return "Con una muestra de " + w.Sample() + " y " + w.Confidence() +
                    ", el error de precisión es de " + w.Stored(Field::E) + ", suponiendo " +
                    w.Variance() + w.Sampling() + ".";
-        case 4:
+        case Dependent::n:
             return "Se necesita una muestra de " + w.Sample() + " para estimar con " + w.Error() +
                    " y " + w.Confidence() + ", suponiendo " + w.Variance() + w.Sampling() + ".";
-        default:
+        case Dependent::N:
             return "Una muestra de " + w.Sample() + " basta para estimar con " + w.Error() + " y " +
                    w.Confidence() + ", suponiendo " + w.Variance() + w.Sampling() + ".";
     }
+    return {};
 }
 
-std::string WhatFailed(std::uint8_t code) {
-    switch (code) {
-        case 1:
+std::string WhatFailed(Dependent dependent) {
+    switch (dependent) {
+        case Dependent::V:
             return "la varianza poblacional";
-        case 2:
+        case Dependent::Z:
             return "la distancia estandarizada";
-        case 3:
+        case Dependent::E:
             return "el error de precisión";
-        case 4:
+        case Dependent::n:
             return "el tamaño de la muestra";
-        default:
+        case Dependent::N:
             return "el tamaño de la población";
     }
+    return {};
 }
 
 }  // namespace
 
 std::string ProtocolParagraph(const ScreenSession& session) {
-    const std::uint8_t code = session.state().DependentVariable;
     if (session.ResultFailed()) {
-        return "No se ha podido calcular " + WhatFailed(code) +
+        return "No se ha podido calcular " + WhatFailed(session.dependent()) +
                " con estos valores: " + session.ResultText() + ".";
     }
     const Wording wording(session);
-    return Sentence(wording, code) + wording.Contacts();
+    return Sentence(wording, session.dependent()) + wording.Contacts();
 }
 
 }  // namespace vek::planning

@@ -2,16 +2,11 @@
 #include "planning/table.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 namespace vek::planning {
 
 namespace {
-
-// The stored values in the order vek-calc prints them: prob next to its partner Z.
-constexpr std::array<Field, 6> kPrintOrder = {Field::V, Field::Z, Field::prob,
-                                              Field::E, Field::n, Field::N};
 
 // One pass over the field: find_first_of with a set searches the set for every character.
 bool NeedsQuotes(std::string_view field, char delimiter) {
@@ -20,17 +15,21 @@ bool NeedsQuotes(std::string_view field, char delimiter) {
     });
 }
 
+std::string TextOf(std::optional<Quantity> quantity, char separator) {
+    return quantity ? QuantityToText(*quantity, separator) : std::string();
+}
+
 // Header names and row texts in the same order, so that each name appears once.
 template <class Visit>
-void ForEachColumn(const ResultRow& row, const std::string& error, Visit visit) {
+void ForEachColumn(const ResultRow& row, char separator, std::string_view error, Visit visit) {
     visit("row", std::to_string(row.row));
-    for (const Field field : kPrintOrder)
-        visit(SymbolOf(field), row.values[field]);
-    visit("dependent", row.dependent);
-    visit("population", row.population);
-    visit("deff", row.designEffect);
-    visit("response_rate", row.responseRate);
-    visit("contacts", row.contacts);
+    for (const Field field : kShownOrder)
+        visit(SymbolOf(field), QuantityToText(row.values[field], separator));
+    visit("dependent", SymbolOf(FieldOf(row.dependent)));
+    visit("population", row.population == Population::Finite ? "finite" : "infinite");
+    visit("deff", QuantityToText(row.design.designEffect, separator));
+    visit("response_rate", QuantityToText(row.design.responseRate, separator));
+    visit("contacts", TextOf(row.contacts, separator));
     visit("result", row.result);
     visit("error", error);
 }
@@ -57,26 +56,19 @@ void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
 ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::optional<Refusal> refusal) {
     ResultRow result;
     result.row = row;
-    const char separator = session.separator();
     for (const Field field : kFields)
-        result.values[field] = QuantityToText(QuantityOf(session.state(), field), separator);
-    const auto dependent = DependentFields(session.state().DependentVariable);
-    if (!dependent.empty()) result.dependent = SymbolOf(dependent.front());
-    result.population = session.population() == Population::Finite ? "finite" : "infinite";
-    result.designEffect = QuantityToText(session.design().designEffect, separator);
-    result.responseRate = QuantityToText(session.design().responseRate, separator);
+        result.values[field] = QuantityOf(session.state(), field);
+    result.dependent = session.dependent();
+    result.population = session.population();
+    result.design = session.design();
+    result.failed = refusal || session.ResultFailed();
     if (!refusal) {
         result.result = session.ResultText();
-        if (const std::optional<Quantity> contacts = session.Contacts()) {
-            result.contacts = QuantityToText(*contacts, separator);
-        }
+        result.contacts = session.Contacts();
     }
+    if (!result.failed) result.dependentValue = result.values[FieldOf(result.dependent)];
     result.refusal = std::move(refusal);
     return result;
-}
-
-bool Failed(const ResultRow& row) {
-    return row.refusal || row.result == kInputErrorText || row.result == kBadResultText;
 }
 
 char CsvDelimiter(char decimalSeparator) {
@@ -86,7 +78,7 @@ char CsvDelimiter(char decimalSeparator) {
 std::string CsvHeader(char decimalSeparator) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     std::string header;
-    ForEachColumn(ResultRow{}, {}, [&](std::string_view name, const std::string&) {
+    ForEachColumn(ResultRow{}, decimalSeparator, {}, [&](std::string_view name, std::string_view) {
         if (!header.empty()) header += delimiter;
         header += name;
     });
@@ -97,12 +89,12 @@ void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator,
                RefusalWording wording) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     bool first = true;
-    ForEachColumn(row, ErrorOf(row, decimalSeparator, wording),
-                  [&](std::string_view, const std::string& text) {
-                      if (!first) out += delimiter;
-                      first = false;
-                      AppendCsvField(out, text, delimiter);
-                  });
+    const std::string error = ErrorOf(row, decimalSeparator, wording);
+    ForEachColumn(row, decimalSeparator, error, [&](std::string_view, std::string_view text) {
+        if (!first) out += delimiter;
+        first = false;
+        AppendCsvField(out, text, delimiter);
+    });
     out += '\n';
 }
 
@@ -110,15 +102,15 @@ void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator,
                 RefusalWording wording) {
     out += '{';
     bool first = true;
-    ForEachColumn(row, ErrorOf(row, decimalSeparator, wording),
-                  [&](std::string_view name, const std::string& text) {
-                      if (name == "contacts" && text.empty()) return;
-                      if (!first) out += ',';
-                      first = false;
-                      out += JsonString(name);
-                      out += ':';
-                      out += JsonString(text);
-                  });
+    const std::string error = ErrorOf(row, decimalSeparator, wording);
+    ForEachColumn(row, decimalSeparator, error, [&](std::string_view name, std::string_view text) {
+        if (name == "contacts" && text.empty()) return;
+        if (!first) out += ',';
+        first = false;
+        out += JsonString(name);
+        out += ':';
+        out += JsonString(text);
+    });
     out += '}';
 }
 

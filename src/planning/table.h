@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,13 +15,16 @@ namespace vek::planning {
 
 struct ResultRow {
     std::int64_t row = 0;
-    PerField<std::string> values;  // QuantityToText of the stored quantities
-    std::string dependent;         // "V" … "N"
-    std::string population;        // "finite" or "infinite"
-    std::string designEffect;
-    std::string responseRate;
-    std::string contacts;            // empty where the result failed
-    std::string result;              // empty where an entry failed
+    PerField<Quantity> values;  // the stored quantities
+    Dependent dependent = Dependent::n;
+    Population population = Population::Infinite;
+    Design design;
+    // An entry failed, or the result is "Error de entrada" or "Mal resultado", as the session's
+    // ResultFailed() says.
+    bool failed = false;
+    std::optional<Quantity> dependentValue;  // its stored quantity; none where the row failed
+    std::optional<Quantity> contacts;        // none where the row failed or they do not fit
+    std::string result;              // the dependent field's text; empty where an entry failed
     std::optional<Refusal> refusal;  // the failed entry; none where every entry was accepted
 };
 
@@ -28,9 +32,6 @@ struct ResultRow {
 // "Calcula": no result and no contacts.
 ResultRow RowOf(const ScreenSession& session, std::int64_t row,
                 std::optional<Refusal> refusal = std::nullopt);
-
-// A failed row: an entry failed, or the result is "Error de entrada" or "Mal resultado".
-bool Failed(const ResultRow& row);
 
 // ';' where ',' is the decimal separator (as Spanish spreadsheets read and write), else ','.
 char CsvDelimiter(char decimalSeparator);

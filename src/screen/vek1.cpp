@@ -33,9 +33,6 @@ using vek::platform::Guarded;
 
 namespace {
 
-// Every field but N, whose look follows the population type.
-constexpr std::array kFieldsButN = {Field::V, Field::Z, Field::E, Field::n, Field::prob};
-
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kSilver(192, 192, 192);
@@ -44,8 +41,6 @@ const QColor kBlack(0, 0, 0);
 constexpr int kIndependentPoints = 8;
 constexpr int kDependentPoints = 10;
 constexpr int kClockIntervalMs = 1000;
-constexpr unsigned kInfiniteKind = 1;
-constexpr unsigned kFiniteKind = 2;
 
 // An edit field is as high as its font needs: 21 px at 8 pt, 24 px at 10 pt.
 int FieldHeight(int points) {
@@ -103,10 +98,6 @@ void TForm1::FormCreate() {
     Timer1->start();
 }
 
-Population TForm1::population() const {
-    return ui->RadioButton2->isChecked() ? Population::Finite : Population::Infinite;
-}
-
 QLineEdit* TForm1::field(Field field) const {
     const std::array fields = {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6};
     return fields[vek::CodeOf(field) - 1U];
@@ -122,11 +113,15 @@ void TForm1::Apply(Operation operation) {
 
 void TForm1::Render(const vek::ScreenChanges& changes) {
     if (changes.population || changes.dependent) ChooseOptions();
-    if (changes.population) {
-        SetPopulationType(session_.population() == Population::Finite ? kFiniteKind
-                                                                      : kInfiniteKind);
+    // The dependent variable restyles every field; the population alone restyles N, so a field
+    // the dependent variable never touched keeps the look it was laid out with.
+    if (changes.dependent) {
+        for (const Field f : vek::kFields)
+            RenderField(f);
+    } else if (changes.population) {
+        RenderField(Field::N);
     }
-    if (changes.dependent) ApplyDependentVariable();
+    ui->RadioButton7->setEnabled(session_.CanChooseDependent(vek::Dependent::N));
     for (const Field f : vek::kFields) {
         if (changes.texts[f]) ShowText(f);
     }
@@ -142,12 +137,8 @@ void TForm1::ShowText(Field f) {
 void TForm1::ChooseOptions() {
     const QSignalBlocker quietPopulation(populationOptions_);
     const QSignalBlocker quietDependent(dependentOptions_);
-    populationOptions_
-        ->button(session_.population() == Population::Finite ? kFiniteKind : kInfiniteKind)
-        ->setChecked(true);
-    if (QAbstractButton* option = dependentOptions_->button(session_.state().DependentVariable)) {
-        option->setChecked(true);
-    }
+    PopulationOption(session_.population())->setChecked(true);
+    dependentOptions_->button(vek::CodeOf(session_.dependent()))->setChecked(true);
 }
 
 void TForm1::SetFieldPoints(Field which, int points) {
@@ -156,29 +147,34 @@ void TForm1::SetFieldPoints(Field which, int points) {
     edit->resize(edit->width(), FieldHeight(points));
 }
 
-void TForm1::ApplyDependentVariable() {
-    const bool finite = population() == Population::Finite;
-    for (Field f : kFieldsButN)
-        field(f)->setEnabled(true);
-    if (finite) ui->Edit5->setEnabled(true);
-    for (Field f : vek::kFields)
-        SetFieldPoints(f, kIndependentPoints);
-    for (Field f : kFieldsButN)
-        SetColour(field(f), QPalette::Base, kWhite);
-    if (finite) SetColour(ui->Edit5, QPalette::Base, kWhite);
-    for (Field f : vek::DependentFields(session_.state().DependentVariable)) {
-        field(f)->setEnabled(false);
-        SetFieldPoints(f, kDependentPoints);
-        SetColour(field(f), QPalette::Base, kYellow);
-    }
+QRadioButton* TForm1::PopulationOption(Population population) const {
+    return population == Population::Finite ? ui->RadioButton2 : ui->RadioButton1;
 }
 
-void TForm1::SetPopulationType(unsigned kind) {
-    const bool finite = kind == kFiniteKind;
-    SetColour(ui->Edit5, QPalette::Base, finite ? kWhite : kSilver);
-    SetColour(ui->Edit5, QPalette::Text, finite ? kBlack : kSilver);
-    ui->Edit5->setEnabled(finite);
-    ui->RadioButton7->setEnabled(session_.CanChooseDependent(vek::CodeOf(Field::N)));
+// Yellow, larger and disabled for the dependent variable; silver on silver and disabled where N
+// plays no part; white where it can be typed into. Only N's text colour follows the population:
+// the other fields keep theirs.
+void TForm1::RenderField(Field f) {
+    const vek::Editability editability = session_.EditabilityOf(f);
+    QLineEdit* edit = field(f);
+    edit->setEnabled(editability == vek::Editability::Editable);
+    SetFieldPoints(
+        f, editability == vek::Editability::Dependent ? kDependentPoints : kIndependentPoints);
+    switch (editability) {
+        case vek::Editability::Editable:
+            SetColour(edit, QPalette::Base, kWhite);
+            break;
+        case vek::Editability::Dependent:
+            SetColour(edit, QPalette::Base, kYellow);
+            break;
+        case vek::Editability::InfinitePopulation:
+            SetColour(edit, QPalette::Base, kSilver);
+            break;
+    }
+    if (f == Field::N) {
+        const bool plays = editability != vek::Editability::InfinitePopulation;
+        SetColour(edit, QPalette::Text, plays ? kBlack : kSilver);
+    }
 }
 
 void TForm1::OpenHelpWindow(unsigned index) {
@@ -294,24 +290,26 @@ void TForm1::ConnectHandlers() {
     // An option's handler runs only when the user chooses it (RadioButton1Click …
     // RadioButton7Click); ChooseOptions chooses with the groups' signals blocked.
     populationOptions_ = new QButtonGroup(this);
-    populationOptions_->addButton(ui->RadioButton1, kInfiniteKind);
-    populationOptions_->addButton(ui->RadioButton2, kFiniteKind);
-    connect(populationOptions_, &QButtonGroup::idToggled, this, [this](int kind, bool chosen) {
-        if (!chosen) return;
-        const Population population =
-            kind == kFiniteKind ? Population::Finite : Population::Infinite;
-        Guarded([&] { Apply([&] { session_.ChoosePopulation(population); }); });
-    });
+    populationOptions_->addButton(PopulationOption(Population::Infinite));
+    populationOptions_->addButton(PopulationOption(Population::Finite));
+    connect(populationOptions_, &QButtonGroup::buttonToggled, this,
+            [this](QAbstractButton* option, bool chosen) {
+                if (!chosen) return;
+                const Population population = option == PopulationOption(Population::Finite)
+                                                  ? Population::Finite
+                                                  : Population::Infinite;
+                Guarded([&] { Apply([&] { session_.ChoosePopulation(population); }); });
+            });
     dependentOptions_ = new QButtonGroup(this);
     const std::array options = {ui->RadioButton3, ui->RadioButton4, ui->RadioButton5,
                                 ui->RadioButton6, ui->RadioButton7};
     for (std::size_t i = 0; i < options.size(); ++i)
-        dependentOptions_->addButton(options[i], vek::kFirstDependentCode + static_cast<int>(i));
+        dependentOptions_->addButton(options[i], vek::CodeOf(vek::kDependents.at(i)));
     connect(dependentOptions_, &QButtonGroup::idToggled, this, [this](int code, bool chosen) {
-        if (!chosen) return;
-        Guarded([&] {
-            Apply([&] { session_.ChooseDependentVariable(static_cast<std::uint8_t>(code)); });
-        });
+        const std::optional<vek::Dependent> dependent =
+            vek::DependentOf(static_cast<std::uint8_t>(code));
+        if (!chosen || !dependent) return;
+        Guarded([&] { Apply([&] { session_.ChooseDependentVariable(*dependent); }); });
     });
 
     // Labels, frames and the title cannot take the focus: they open their window on release.

@@ -16,6 +16,7 @@ class ExploreView;
 class QButtonGroup;
 class QMenu;
 class QLineEdit;
+class QRadioButton;
 class QTimer;
 
 namespace Ui {
@@ -31,12 +32,8 @@ public:
     ~TForm1() override;
 
     vek::ScreenSession& session() { return session_; }
-    // The population type lives in the options: finite exactly when "Finito" is chosen.
-    vek::Population population() const;
     QLineEdit* field(vek::Field field) const;
 
-    // Restyles the six fields for the dependent variable and the population type.
-    void ApplyDependentVariable();
     // 2 … 10 show Form2 … Form10; any other index does nothing.
     void OpenHelpWindow(unsigned index);
     // Recalculates the dependent variable and writes its field or fields.
@@ -76,9 +73,10 @@ private:
     void Apply(Operation operation);
     void Render(const vek::ScreenChanges& changes);
     void ShowText(vek::Field field);
-    // Restyles the N field and the N option for the population type (1 infinite, 2 finite).
-    void SetPopulationType(unsigned kind);
+    // A field's look from the session's rule for it.
+    void RenderField(vek::Field field);
     void ChooseOptions();
+    QRadioButton* PopulationOption(vek::Population population) const;
     void SetFieldPoints(vek::Field field, int points);
 
     bool IsTabStop(const QWidget* widget) const;
@@ -88,7 +86,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     vek::ScreenSession& session_;
     QTimer* Timer1 = nullptr;
-    // Ids: the dependent-variable codes; the population kinds (1 infinite, 2 finite).
+    // Ids: the dependent-variable codes.
     QButtonGroup* dependentOptions_ = nullptr;
     QButtonGroup* populationOptions_ = nullptr;
     ExploreView* explore_ = nullptr;

@@ -4,10 +4,7 @@
 namespace vek {
 
 RestoreProblem RestoreProblemOf(const ScreenStateRecord& record) {
-    if (record.DependentVariable < kFirstDependentCode ||
-        record.DependentVariable > kLastDependentCode) {
-        return RestoreProblem::DependentCodeOutOfRange;
-    }
+    if (!DependentOf(record.DependentVariable)) return RestoreProblem::DependentCodeOutOfRange;
     if (record.finite > 1) return RestoreProblem::PopulationByteInvalid;
     if (!CanBeDependent(record.DependentVariable, PopulationOf(record))) {
         return RestoreProblem::NDependentButInfinite;

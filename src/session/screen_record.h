@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/state.h"
+#include "session/dependent.h"
 
 namespace vek {
 

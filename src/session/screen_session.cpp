@@ -27,8 +27,12 @@ Editability ScreenSession::EditabilityOf(Field field) const {
     return vek::EditabilityOf(state_, population_, field);
 }
 
-bool ScreenSession::CanChooseDependent(std::uint8_t code) const {
-    return CanBeDependent(code, population_);
+Dependent ScreenSession::dependent() const {
+    return DependentOf(state_.DependentVariable).value();
+}
+
+bool ScreenSession::CanChooseDependent(Dependent dependent) const {
+    return CanBeDependent(CodeOf(dependent), population_);
 }
 
 void ScreenSession::Show(Field field, std::string text) {
@@ -68,16 +72,20 @@ void ScreenSession::EnterField(Field field) {
     changes_.zCaption = true;
 }
 
-bool ScreenSession::ChooseDependentVariable(std::uint8_t code) {
-    if (!CanChooseDependent(code)) return false;
-    state_.DependentVariable = code;
+bool ScreenSession::ChooseDependentVariable(Dependent dependent) {
+    if (!CanChooseDependent(dependent)) return false;
+    state_.DependentVariable = CodeOf(dependent);
     changes_.dependent = true;
     return true;
 }
 
 void ScreenSession::SetPopulationType(unsigned kind) {
     if (kind != 1 && kind != 2) return;
-    population_ = kind == 2 ? Population::Finite : Population::Infinite;
+    SetPopulation(kind == 2 ? Population::Finite : Population::Infinite);
+}
+
+void ScreenSession::SetPopulation(Population population) {
+    population_ = population;
     changes_.population = true;
     const std::uint8_t before = state_.DependentVariable;
     SwitchPopulation(state_, population_);
@@ -86,7 +94,7 @@ void ScreenSession::SetPopulationType(unsigned kind) {
 
 void ScreenSession::ChoosePopulation(Population population) {
     if (population == population_) return;
-    SetPopulationType(population == Population::Finite ? 2 : 1);
+    SetPopulation(population);
     RecalculateDependent();
 }
 
@@ -104,7 +112,7 @@ RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
     changes_.dependent = true;
     for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
         Show(field, QuantityToText(QuantityOf(state_, field), separator_));
-    SetPopulationType(PopulationOf(record) == Population::Finite ? 2 : 1);
+    SetPopulation(PopulationOf(record));
     RecalculateDependent();
     return RestoreProblem::None;
 }
@@ -114,17 +122,15 @@ ReportInput ScreenSession::Report() const {
 }
 
 std::string ScreenSession::ResultText() const {
-    const auto dependent = DependentFields(state_.DependentVariable);
-    if (dependent.empty()) return {};
-    const std::string text = dependent.front() == Field::Z
+    const std::string text = dependent() == Dependent::Z
                                  ? "Z= " + texts_[Field::Z] + "; prob= " + texts_[Field::prob]
-                                 : texts_[dependent.front()];
+                                 : texts_[FieldOf(dependent())];
     return text.substr(0, kMaxResultLength);
 }
 
 bool ScreenSession::ResultFailed() const {
-    const auto dependent = DependentFields(state_.DependentVariable);
-    return std::any_of(dependent.begin(), dependent.end(), [this](Field field) {
+    const auto shown = FieldsOf(dependent());
+    return std::any_of(shown.begin(), shown.end(), [this](Field field) {
         return texts_[field] == kInputErrorText || texts_[field] == kBadResultText;
     });
 }

@@ -5,6 +5,7 @@
 // the same answers by construction.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -16,12 +17,18 @@
 #include "model/fields.h"
 #include "model/recalc.h"
 #include "model/state.h"
+#include "session/dependent.h"
 #include "session/screen_record.h"
 
 namespace vek {
 
 inline constexpr std::string_view kZCaption = "   Z";
 inline constexpr std::string_view kProbCaption = "   prob.";
+
+// The fields in the order the screen shows them, prob next to its partner Z; vek-calc and the
+// report list them so.
+inline constexpr std::array<Field, 6> kShownOrder = {Field::V, Field::Z, Field::prob,
+                                                     Field::E, Field::n, Field::N};
 
 // What the text report needs of the screen.
 struct ReportInput {
@@ -67,8 +74,10 @@ public:
     const std::string& zOptionCaption() const { return zCaption_; }
 
     Editability EditabilityOf(Field field) const;
-    // Whether the option of that dependent-variable code can be chosen.
-    bool CanChooseDependent(std::uint8_t code) const;
+    // The dependent variable; the session only ever stores a valid code.
+    Dependent dependent() const;
+    // Whether its option can be chosen: N only for a finite population.
+    bool CanChooseDependent(Dependent dependent) const;
 
     // The regional settings' decimal separator, read again when they change.
     void SetSeparator(char separator) { separator_ = separator; }
@@ -91,11 +100,13 @@ public:
     void EnterField(Field field);
     // Choosing a dependent variable's option: stored, nothing recalculated. False when its
     // option is disabled.
-    bool ChooseDependentVariable(std::uint8_t code);
-    // 1 infinite, 2 finite, anything else nothing; going infinite while N is dependent makes
-    // n dependent. Does not recalculate.
+    bool ChooseDependentVariable(Dependent dependent);
+    // The population type; going infinite while N is dependent makes n dependent. Does not
+    // recalculate.
+    void SetPopulation(Population population);
+    // SetPopulation by the original program's kind: 1 infinite, 2 finite, anything else nothing.
     void SetPopulationType(unsigned kind);
-    // A population option chosen: when it is not the current one, SetPopulationType and
+    // A population option chosen: when it is not the current one, SetPopulation and
     // RecalculateDependent.
     void ChoosePopulation(Population population);
     // "Calcula". Throws InvalidFloatingPointOperation for a negative V, having written nothing.

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <ostream>
 #include <string>
 
+#include "case_names.h"
 #include "run_vek_calc.h"
 
 namespace {
@@ -39,9 +39,7 @@ struct HostileCase {
     std::string out;  // checked where the batch succeeds
 };
 
-void PrintTo(const HostileCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 class HostileBatch : public testing::TestWithParam<HostileCase> {};
 

@@ -21,7 +21,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 struct EntryCase {
     const char* name;
-    std::uint8_t dependent;
+    Dependent dependent;
     Variable variable;
     const char* text;
     const char* message;
@@ -43,21 +43,21 @@ TEST_P(Entries, AreToldInVekCalcsWords) {
 INSTANTIATE_TEST_SUITE_P(
     Variables, Entries,
     testing::Values(
-        EntryCase{"proportionOne", 4, Variable::p, "1",
+        EntryCase{"proportionOne", Dependent::n, Variable::p, "1",
                   "p=1: refused, p must be above 0 and below 1"},
-        EntryCase{"proportionWhileVDependent", 1, Variable::p, "0,5",
+        EntryCase{"proportionWhileVDependent", Dependent::V, Variable::p, "0,5",
                   "p=0,5: V cannot be typed into: it is the dependent variable"},
-        EntryCase{"probWhileZDependent", 2, Variable::prob, "0,1",
+        EntryCase{"probWhileZDependent", Dependent::Z, Variable::prob, "0,1",
                   "prob=0,1: prob cannot be typed into: it is the dependent variable"},
-        EntryCase{"NInfinite", 4, Variable::N, "10",
+        EntryCase{"NInfinite", Dependent::n, Variable::N, "10",
                   "N=10: N cannot be typed into: the population is infinite (choose --finite "
                   "first)"},
-        EntryCase{"distanceCorrected", 4, Variable::Z, "5", "Z=5: corrected to 3,9"},
-        EntryCase{"designEffectZero", 4, Variable::deff, "0",
+        EntryCase{"distanceCorrected", Dependent::n, Variable::Z, "5", "Z=5: corrected to 3,9"},
+        EntryCase{"designEffectZero", Dependent::n, Variable::deff, "0",
                   "deff=0: refused, the design effect must be greater than 0"},
-        EntryCase{"responseRateAboveOne", 4, Variable::response_rate, "1,2",
+        EntryCase{"responseRateAboveOne", Dependent::n, Variable::response_rate, "1,2",
                   "response_rate=1,2: refused, the response rate must be above 0 and at most 1"},
-        EntryCase{"notANumber", 4, Variable::deff, "x",
+        EntryCase{"notANumber", Dependent::n, Variable::deff, "x",
                   "deff=x: not a number (decimal separator ',')"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -2,10 +2,10 @@
 // vek-calc end to end: the built program with a fixed locale, its streams and exit status.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "case_names.h"
 #include "run_vek_calc.h"
 
 namespace {
@@ -24,14 +24,7 @@ std::string Summary(const std::string& V, const std::string& Z, const std::strin
            "\ndependent " + dependent + "\npopulation " + population + "\nresult " + result + "\n";
 }
 
-// Table rows print as their names, not as bytes.
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 // ---- Results: the screen's worked values, driven as a user would.
 
@@ -497,6 +490,49 @@ TEST(VekCalcPlanning, BatchRowsCarryTheirErrorAndTheRunGoesOn) {
               "4,0.25,1.96,0.05,0.03,1068,10000,n,infinite,1,1,,,"
               "population=many: must be finite or infinite");
     EXPECT_EQ(rows[5], "5,0.1668,1.96,0.05,0.03,1068,10000,V,infinite,1.5,1,1068,0.1668,");
+}
+
+// A Z that cannot be computed fails the row, though its text names Z and prob together.
+TEST(VekCalcPlanning, AFailedDistanceFailsItsRow) {
+    const std::vector<std::string> screen = {"--separator", ".",        "--dependent",
+                                             "Z",           "V=0.0001", "n=100000000000000"};
+    std::vector<std::string> sweep = screen;
+    sweep.insert(sweep.end(), {"--sweep", "E=100000000000/0.03"});
+    Scratch scratch;
+    const std::string file = scratch / "rows.csv";
+    WriteFile(file, "E\n100000000000\n0.03\n");
+    std::vector<std::string> batch = screen;
+    batch.insert(batch.end(), {"--batch", file});
+    for (const auto& args : {sweep, batch}) {
+        const Outcome outcome = RunVekCalc(args);
+        EXPECT_EQ(outcome.status, 1) << args.back();
+        ASSERT_EQ(Lines(outcome.out).size(), 3U) << outcome.err;
+        EXPECT_TRUE(
+            Lines(outcome.out)[1].ends_with(",,Z= Error de entrada; prob= Error de entrada,"));
+    }
+}
+
+// As --icc and --cluster-size: one column without the other is refused, one cell without the
+// other fails its row.
+TEST(VekCalcPlanning, IccAndClusterSizeGoTogetherInABatch) {
+    Scratch scratch;
+    const std::string alone = scratch / "alone.csv";
+    WriteFile(alone, "E,icc\n0.05,0.1\n");
+    const Outcome refused = RunVekCalc({"--batch", alone});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "vek-calc: line 1: the columns icc and cluster_size go together\n");
+
+    const std::string empty = scratch / "empty.csv";
+    WriteFile(empty, "E,icc,cluster_size\n0.05,0.1,3\n0.05,0.1,\n");
+    const Outcome failed = RunVekCalc({"--batch", empty});
+    EXPECT_EQ(failed.status, 1);
+    const std::vector<std::string> rows = Lines(failed.out);
+    ASSERT_EQ(rows.size(), 3U) << failed.err;
+    EXPECT_EQ(rows[1], "1,0.25,1.96,0.05,0.05,461,10000,n,infinite,1.2,1,461,461,");
+    EXPECT_EQ(rows[2],
+              "2,0.25,1.96,0.05,0.05,1068,10000,n,infinite,1,1,,,"
+              "icc=0.1: needs cluster_size in the same row");
 }
 
 struct UsageCase {

@@ -3,6 +3,7 @@
 // in both CSV dialects, and the protocol paragraph of each dependent variable.
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "planning/exploring.h"
 #include "planning/paragraph.h"
 #include "planning/sweep.h"
@@ -11,17 +12,11 @@
 namespace vek::planning {
 namespace {
 
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 struct EntryCase {
     const char* name;
-    std::uint8_t dependent;
+    Dependent dependent;
     Variable variable;
     const char* text;
     EntryResult result;
@@ -45,19 +40,22 @@ TEST_P(Entries, RefuseWithAReasonAndTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Variables, Entries,
     testing::Values(
-        EntryCase{"proportion", 4, Variable::p, "0,5", EntryResult::Accepted, {}},
-        EntryCase{"proportionOne", 4, Variable::p, "1", EntryResult::Failed, Reason::OutOfRange},
-        EntryCase{"proportionWhileVDependent", 1, Variable::p, "0,5", EntryResult::Failed,
-                  Reason::Dependent},
-        EntryCase{"NInfinite", 4, Variable::N, "10", EntryResult::Failed,
-                  Reason::InfinitePopulation},
-        EntryCase{"distanceCorrected", 4, Variable::Z, "5", EntryResult::Corrected, {}},
-        EntryCase{"designEffectZero", 4, Variable::deff, "0", EntryResult::Failed,
+        EntryCase{"proportion", Dependent::n, Variable::p, "0,5", EntryResult::Accepted, {}},
+        EntryCase{"proportionOne", Dependent::n, Variable::p, "1", EntryResult::Failed,
                   Reason::OutOfRange},
-        EntryCase{"ratePercentAboveAHundred", 4, Variable::response_rate, "150 %",
+        EntryCase{"proportionWhileVDependent", Dependent::V, Variable::p, "0,5",
+                  EntryResult::Failed, Reason::Dependent},
+        EntryCase{"NInfinite", Dependent::n, Variable::N, "10", EntryResult::Failed,
+                  Reason::InfinitePopulation},
+        EntryCase{"distanceCorrected", Dependent::n, Variable::Z, "5", EntryResult::Corrected, {}},
+        EntryCase{"designEffectZero", Dependent::n, Variable::deff, "0", EntryResult::Failed,
+                  Reason::OutOfRange},
+        EntryCase{"ratePercentAboveAHundred", Dependent::n, Variable::response_rate, "150 %",
                   EntryResult::Failed, Reason::OutOfRange},
-        EntryCase{"notANumber", 4, Variable::deff, "x", EntryResult::Failed, Reason::NotANumber},
-        EntryCase{"iccAlone", 4, Variable::icc, "0,1", EntryResult::Failed, Reason::Unpaired}),
+        EntryCase{"notANumber", Dependent::n, Variable::deff, "x", EntryResult::Failed,
+                  Reason::NotANumber},
+        EntryCase{"iccAlone", Dependent::n, Variable::icc, "0,1", EntryResult::Failed,
+                  Reason::Unpaired}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RateCase {
@@ -115,7 +113,7 @@ TEST(Entries, ClustersAreKeptForTheParagraph) {
 TEST(Entries, ContactsAtTheResponseRateAreInterviews) {
     ScreenSession session(',');
     ASSERT_EQ(Enter(session, Variable::response_rate, "0,8").result, EntryResult::Accepted);
-    ASSERT_TRUE(session.ChooseDependentVariable(3));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::E));
     ASSERT_EQ(Enter(session, Variable::contacts, "400").result, EntryResult::Accepted);
     EXPECT_EQ(session.text(Field::n), "320");
     session.RecalculateDependent();
@@ -186,12 +184,12 @@ TEST(Sweeps, GridPointsVaryTheFirstSweepSlowest) {
                                        *ParseSweep("V=0,25/-1", ',').sweep};
     const ResultRow second = GridPoint(base, sweeps, 1);
     EXPECT_EQ(second.row, 2);
-    EXPECT_EQ(second.values[Field::E], "0,02");
+    EXPECT_EQ(second.values[Field::E], Quantity::FromScaled(200));
     EXPECT_EQ(second.refusal, (Refusal{Reason::OutOfRange, Variable::V, "-1"}));
-    EXPECT_TRUE(second.result.empty() && second.contacts.empty());
+    EXPECT_TRUE(second.result.empty() && !second.contacts);
     const ResultRow third = GridPoint(base, sweeps, 2);
     EXPECT_EQ(third.result, "1068");
-    EXPECT_EQ(third.contacts, "1068");
+    EXPECT_EQ(third.contacts, Quantity::FromScaled(10680000));
     EXPECT_FALSE(third.refusal);
 }
 
@@ -226,7 +224,7 @@ TEST(Rows, CsvDialectFollowsTheSeparator) {
 
 struct ParagraphCase {
     const char* name;
-    std::uint8_t code;
+    Dependent dependent;
     bool finite;
     const char* sampleSize;
     const char* paragraph;
@@ -238,7 +236,7 @@ TEST_P(Paragraphs, OneTemplateForEachDependentVariable) {
     ScreenSession session(',');
     if (GetParam().finite) session.ChoosePopulation(Population::Finite);
     ASSERT_EQ(session.LeaveField(Field::n, GetParam().sampleSize), EntryOutcome::Accepted);
-    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().code));
+    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().dependent));
     session.RecalculateDependent();
     EXPECT_EQ(ProtocolParagraph(session), GetParam().paragraph);
 }
@@ -246,30 +244,30 @@ TEST_P(Paragraphs, OneTemplateForEachDependentVariable) {
 INSTANTIATE_TEST_SUITE_P(
     Dependents, Paragraphs,
     testing::Values(
-        ParagraphCase{"V", 1, false, "1068",
+        ParagraphCase{"V", Dependent::V, false, "1068",
                       "Con una muestra de 1068 unidades, un error de precisión de 0,03 y una "
                       "confianza del 95 % (Z = 1,96), la varianza poblacional que se puede "
                       "suponer es de 0,2502, por muestreo aleatorio simple en una población "
                       "infinita."},
-        ParagraphCase{"Z", 2, false, "1068",
+        ParagraphCase{"Z", Dependent::Z, false, "1068",
                       "Con una muestra de 1068 unidades, un error de precisión de 0,03 y una "
                       "varianza poblacional de 0,25, se alcanza una confianza del 95,01 % (Z = "
                       "1,9608), por muestreo aleatorio simple en una población infinita."},
-        ParagraphCase{"E", 3, true, "1",
+        ParagraphCase{"E", Dependent::E, true, "1",
                       "Con una muestra de 1 unidad y una confianza del 95 % (Z = 1,96), el error "
                       "de precisión es de 0,98, suponiendo una varianza poblacional de 0,25, por "
                       "muestreo aleatorio simple en una población finita de 10000 unidades."},
-        ParagraphCase{"n", 4, false, "1068",
+        ParagraphCase{"n", Dependent::n, false, "1068",
                       "Se necesita una muestra de 1068 unidades para estimar con un error de "
                       "precisión de 0,03 y una confianza del 95 % (Z = 1,96), suponiendo una "
                       "varianza poblacional de 0,25, por muestreo aleatorio simple en una "
                       "población infinita."},
-        ParagraphCase{"N", 5, true, "965",
+        ParagraphCase{"N", Dependent::N, true, "965",
                       "Una muestra de 965 unidades basta para estimar con un error de precisión "
                       "de 0,03 y una confianza del 95 % (Z = 1,96), suponiendo una varianza "
                       "poblacional de 0,25, por muestreo aleatorio simple en una población "
                       "finita de 10076 unidades."},
-        ParagraphCase{"failed", 5, true, "1068",
+        ParagraphCase{"failed", Dependent::N, true, "1068",
                       "No se ha podido calcular el tamaño de la población con estos valores: Mal "
                       "resultado."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -339,12 +337,12 @@ TEST(Exploring, DefaultGridAroundTheScreen) {
     ScreenSession session(',');
     EXPECT_EQ(SweepArgument(DefaultRows(session)), "E=0,015:0,06:0,005");
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,01");
-    ASSERT_TRUE(session.ChooseDependentVariable(3));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::E));
     EXPECT_EQ(SweepArgument(DefaultRows(session)), "n=668:2068:200");
-    ASSERT_TRUE(session.ChooseDependentVariable(2));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::Z));
     session.RecalculateDependent();
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "V=0,25/0,125/0,5");
-    ASSERT_TRUE(session.ChooseDependentVariable(4));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::n));
     EXPECT_EQ(SweepArgument(DefaultColumns(session)), "prob=0,1/0,05/0,0499/0,01");
 }
 
@@ -379,10 +377,10 @@ TEST(Exploring, CellsAreTheSweepsRows) {
         const GridCell& cell = grid->cells[static_cast<std::size_t>(index)];
         const ResultRow row = grid->RowAt(index);
         EXPECT_EQ(cell.outcome == GridCell::Outcome::Refused, row.refusal.has_value());
-        EXPECT_EQ(cell.outcome == GridCell::Outcome::Computed, !Failed(row));
+        EXPECT_EQ(cell.outcome == GridCell::Outcome::Computed, !row.failed);
         if (cell.outcome == GridCell::Outcome::Computed) {
-            EXPECT_EQ(QuantityToText(cell.value, ','), row.result);
-            EXPECT_EQ(QuantityToText(*cell.contacts, ','), row.contacts);
+            EXPECT_EQ(cell.value, row.dependentValue);
+            EXPECT_EQ(cell.contacts, row.contacts);
         }
     }
     EXPECT_EQ(grid->PointAt(0, 1).refusal, (Refusal{Reason::OutOfRange, Variable::V, "-1"}));
@@ -402,6 +400,22 @@ TEST(Exploring, PlansNameTheAxisAtFault) {
     EXPECT_EQ(both.problem->fault, SweepFault::ZWithProb);
 }
 
+TEST(Exploring, AFailedCellPlotsNothing) {
+    ScreenSession session(',');
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::Z));
+    ASSERT_EQ(session.LeaveField(Field::V, "0,0001"), EntryOutcome::Accepted);
+    ASSERT_EQ(session.LeaveField(Field::n, "100000000000000"), EntryOutcome::Accepted);
+    const GridPlan plan =
+        PlanGrid(session, {Variable::E, "100000000000/0,03"}, {Variable::V, "0,0001/0,0002"});
+    const std::optional<Grid> grid = ComputeGrid(session, plan.sweeps);
+    ASSERT_TRUE(grid);
+    for (const bool contacts : {false, true}) {
+        EXPECT_EQ(grid->plotted(0, 0, contacts), std::nullopt);
+        EXPECT_NE(grid->plotted(1, 0, contacts), std::nullopt);
+    }
+    EXPECT_EQ(grid->plotted(1, 0, false), Quantity::FromScaled(300000000000));
+}
+
 TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
     ScreenSession session(',');
     using Arguments = std::vector<std::string>;
@@ -412,7 +426,7 @@ TEST(Exploring, CalcArgumentsTypeTheIndependentFields) {
     EXPECT_EQ(CalcArguments(session, session.design()),
               (Arguments{"--separator", ",", "--finite", "--dependent", "n", "N=10000", "V=0,25",
                          "prob=0,05", "E=0,03", "--icc", "0,05", "--cluster-size", "17"}));
-    ASSERT_TRUE(session.ChooseDependentVariable(5));
+    ASSERT_TRUE(session.ChooseDependentVariable(Dependent::N));
     ASSERT_EQ(session.LeaveField(Field::prob, "0,0512"), EntryOutcome::Accepted);  // Z 1,9498
     ASSERT_EQ(session.LeaveField(Field::Z, "1,95"), EntryOutcome::Accepted);       // prob 0,0512
     EXPECT_EQ(CalcArguments(session, {Quantity::FromScaled(15000), Quantity::FromScaled(7000), {}}),

@@ -118,7 +118,7 @@ private slots:
         QVERIFY(option("RadioButton1")->isChecked());
         QVERIFY(option("RadioButton6")->isChecked());
         QVERIFY(!option("RadioButton7")->isEnabled());
-        QCOMPARE(form_->population(), vek::Population::Infinite);
+        QCOMPARE(session_->population(), vek::Population::Infinite);
         QCOMPARE(Control<QLabel>(form_.get(), "Label6")->text(), QStringLiteral("nada"));
         QVERIFY(Control<QLabel>(form_.get(), "Panel2")->text().isEmpty());
         QCOMPARE(session_->state(), vek::ModelState{});

@@ -5,18 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "case_names.h"
 #include "model/recalc.h"
 
 namespace vek {
 namespace {
 
-template <class Case>
-requires requires(const Case& c) {
-    c.name;
-}
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+using vek::tests::PrintTo;
 
 TEST(ScreenSession, StartsAsLaidOutWhateverTheSeparator) {
     const ScreenSession session('.');
@@ -32,7 +27,7 @@ TEST(ScreenSession, StartsAsLaidOutWhateverTheSeparator) {
 
 struct ResultCase {
     const char* name;
-    std::uint8_t code;
+    Dependent dependent;
     const char* result;
     bool failed;
 };
@@ -43,10 +38,10 @@ class ResultText : public testing::TestWithParam<ResultCase> {};
 TEST_P(ResultText, QuotesTheDependentFields) {
     ScreenSession session(',');
     session.SetPopulationType(2);
-    if (GetParam().code == 5) {
+    if (GetParam().dependent == Dependent::N) {
         EXPECT_EQ(session.LeaveField(Field::n, "1068"), EntryOutcome::Accepted);
     }
-    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().code));
+    ASSERT_TRUE(session.ChooseDependentVariable(GetParam().dependent));
     session.RecalculateDependent();
     EXPECT_EQ(session.ResultText(), GetParam().result);
     EXPECT_EQ(session.Report().resultText, GetParam().result);
@@ -55,10 +50,11 @@ TEST_P(ResultText, QuotesTheDependentFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dependents, ResultText,
-    testing::Values(ResultCase{"V", 1, "0,2801", false},
-                    ResultCase{"ZWithProb", 2, "Z= 2,0746; prob= 0,038", false},
-                    ResultCase{"E", 3, "0,0284", false}, ResultCase{"n", 4, "965", false},
-                    ResultCase{"NBelowOne", 5, "Mal resultado", true}),
+    testing::Values(ResultCase{"V", Dependent::V, "0,2801", false},
+                    ResultCase{"ZWithProb", Dependent::Z, "Z= 2,0746; prob= 0,038", false},
+                    ResultCase{"E", Dependent::E, "0,0284", false},
+                    ResultCase{"n", Dependent::n, "965", false},
+                    ResultCase{"NBelowOne", Dependent::N, "Mal resultado", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScreenSession, OperationsMarkWhatTheyWrote) {
@@ -74,7 +70,7 @@ TEST(ScreenSession, OperationsMarkWhatTheyWrote) {
     EXPECT_EQ(session.zOptionCaption(), kProbCaption);
 
     session.ChoosePopulation(Population::Finite);
-    EXPECT_TRUE(session.ChooseDependentVariable(5));
+    EXPECT_TRUE(session.ChooseDependentVariable(Dependent::N));
     changes = session.TakeChanges();
     EXPECT_TRUE(changes.population && changes.dependent && changes.texts[Field::n]);
 
@@ -87,7 +83,7 @@ TEST(ScreenSession, OperationsMarkWhatTheyWrote) {
 
     // The option already chosen runs nothing; N's option is disabled for an infinite population.
     session.ChoosePopulation(Population::Infinite);
-    EXPECT_FALSE(session.ChooseDependentVariable(5));
+    EXPECT_FALSE(session.ChooseDependentVariable(Dependent::N));
     changes = session.TakeChanges();
     EXPECT_FALSE(changes.population || changes.dependent || changes.texts[Field::n]);
 }

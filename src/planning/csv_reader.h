@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Records of a CSV stream (RFC 4180), read by libcsv a block at a time, so memory stays bounded
-// whatever the input: a record over 64 KiB, more than 32 fields or an unterminated quote is an
-// error, never an allocation that grows with the input.
+// whatever the input: a record over 64 KiB, more than 32 fields or an unterminated quote is
+// refused, never an allocation that grows with the input.
 #pragma once
 
 #include <csv.h>
@@ -10,10 +10,14 @@
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace vek::cli {
+#include "planning/input_refusal.h"
+
+namespace vek::planning {
 
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} * 1024;
 inline constexpr std::size_t kMaxFields = 32;
@@ -27,16 +31,19 @@ struct CsvLimits {
 
 class CsvReader {
 public:
-    // Reads `file` (not owned) with `delimiter` between fields. A UTF-8 byte-order mark is
-    // skipped; lines may end in LF or CR LF; empty lines are not records.
+    // Reads `file` (not owned), or `text` (not copied: it outlives the reader), with `delimiter`
+    // between fields. A UTF-8 byte-order mark is skipped; lines may end in LF or CR LF; empty
+    // lines are not records.
     CsvReader(std::FILE* file, char delimiter, CsvLimits limits = {});
+    CsvReader(std::string_view text, char delimiter, CsvLimits limits = {});
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
-    // The next record's fields, or false at the end. Throws UsageError ("line N: …") for a
-    // record it refuses and for a read error.
+    // The next record's fields; false at the end and once a record or the input is refused.
     bool Next(std::vector<std::string>& fields);
+    // Why reading stopped before the end; nothing after a complete read.
+    const std::optional<InputRefusal>& refusal() const { return refusal_; }
 
     // The number of the last record returned, the first being 1.
     std::int64_t line() const { return line_; }
@@ -44,21 +51,23 @@ public:
 private:
     static void OnField(void* text, std::size_t length, void* reader);
     static void OnRecord(int terminator, void* reader);
-    void Feed(const char* bytes, std::size_t length);
-    [[noreturn]] void Refuse(const std::string& why) const;
+    std::optional<std::string_view> ReadBlock();
+    bool Feed(std::string_view bytes);
+    bool Refuse(InputProblem problem);
 
-    std::FILE* file_;
+    std::FILE* file_ = nullptr;
+    std::string_view text_;  // what is left of an in-memory input
     CsvLimits limits_;
-    std::string recordTooLong_;
-    std::unique_ptr<char[]> block_;  // read into a block at a time, never cleared
+    std::unique_ptr<char[]> block_;  // a file is read into a block at a time, never cleared
     csv_parser parser_{};
     bool atStart_ = true;
     bool ended_ = false;
     std::int64_t line_ = 0;
     std::vector<std::string> current_;
     std::size_t currentBytes_ = 0;
-    std::string problem_;
+    std::optional<InputProblem> problem_;  // noted inside libcsv's callbacks
+    std::optional<InputRefusal> refusal_;
     std::deque<std::vector<std::string>> ready_;
 };
 
-}  // namespace vek::cli
+}  // namespace vek::planning
