@@ -334,8 +334,17 @@ private slots:
     void eachCommandReproducesItsWindow() {
         finiteOf(QStringLiteral("50000"));
         open();
-        setText("deffEdit", QStringLiteral("1,8"));
-        settle();
+        // d from ρ and m, which the paragraph and the command name.
+        QTest::mouseClick(part<QCheckBox>("clustersCheck"), Qt::LeftButton);
+        setText("iccEdit", QStringLiteral("0,05"));
+        setText("clusterEdit", QStringLiteral("17"));
+        QCOMPARE(part<QLineEdit>("deffEdit")->text(), QStringLiteral("1,8"));
+        QVERIFY(!part("deffEdit")->isEnabled());
+        QVERIFY(
+            part<QPlainTextEdit>("paragraph")
+                ->toPlainText()
+                .contains(QStringLiteral("(correlación intraclase de 0,05 y conglomerados de 17 "
+                                         "unidades)")));
         form1->CopyCalcCommand();
         QStringList command = QApplication::clipboard()->text().split(u' ');
         QCOMPARE(command.takeFirst(), QStringLiteral("vek-calc"));
