@@ -40,6 +40,7 @@ constexpr int kBusyAfterMilliseconds = 100;
 constexpr QSize kDocumentSize(1600, 1000);
 // Room around a cell's text: the view's margins and the grid line.
 constexpr int kCellPadding = 14;
+constexpr int kRowPadding = 6;
 constexpr std::int64_t kHundred = 100;
 
 QString Shown(const std::string& text) {
@@ -123,7 +124,8 @@ ExploreWindow::ExploreWindow(ExploreContext context, QWidget* parent)
     ui->chartView->setMinimumSize(vek::explore::LeastChartSize(*chart_));
     ui->paragraph->setFixedHeight(ParagraphHeight(*ui->paragraph));
     ui->table->setModel(&model_);
-    ui->table->verticalHeader()->setDefaultSectionSize(ui->table->fontMetrics().height() + 6);
+    ui->table->verticalHeader()->setDefaultSectionSize(ui->table->fontMetrics().height() +
+                                                       kRowPadding);
     busyTimer_.setSingleShot(true);
     busyTimer_.setInterval(kBusyAfterMilliseconds);
     conceptLabels_ = {

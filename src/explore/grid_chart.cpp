@@ -53,14 +53,16 @@ QString Text(long double value, char separator) {
     return QString::fromStdString(QuantityToText(Rounded(value), separator));
 }
 
-// A round tick step (1, 2 or 5 times a power of ten) for about six ticks over the span.
+// The round tick step (1, 2 or 5 times a power of ten) that gives the nearest to six ticks over
+// the span.
 double TickStep(double span, double smallest) {
-    const double raw = span / kAboutSixTicks;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * power >= raw) return std::max(factor * power, smallest);
+    const double power = std::pow(10.0, std::floor(std::log10(span / kAboutSixTicks)));
+    double best = power;
+    for (const double factor : {2.0, 5.0, 10.0}) {
+        const auto ticks = [span](double step) { return std::abs(span / step - kAboutSixTicks); };
+        if (ticks(factor * power) < ticks(best)) best = factor * power;
     }
-    return std::max(10 * power, smallest);
+    return std::max(best, smallest);
 }
 
 // Labels on round values between `low` and `high`, and the range they cover.
@@ -347,12 +349,15 @@ QString LegendText(const QChart& chart) {
     for (const QAbstractSeries* series : chart.series()) {
         const auto* curve = qobject_cast<const QXYSeries*>(series);
         if (curve == nullptr) continue;
+        // The main screen's point is ringed, as it is drawn.
         const auto* point = qobject_cast<const QScatterSeries*>(curve);
         const QColor colour = point != nullptr ? point->borderColor() : curve->color();
+        const QString mark = point != nullptr ? QStringLiteral("◉") : QStringLiteral("■");
         // No break inside an entry: "■ 95 %" stays together.
-        entries << QStringLiteral("<span style=\"color:%1\">■</span>&nbsp;%2")
-                       .arg(colour.name(), series->name().toHtmlEscaped().replace(
-                                               QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        entries << QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
+                       .arg(colour.name(), mark,
+                            series->name().toHtmlEscaped().replace(QLatin1Char(' '),
+                                                                   QStringLiteral("&nbsp;")));
     }
     return entries.join(QStringLiteral(" &nbsp; "));
 }
