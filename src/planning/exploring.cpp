@@ -104,7 +104,7 @@ namespace {
 // Cells computed between two looks at the stop request: a few milliseconds of work.
 constexpr std::int64_t kCellsBetweenStops = 256;
 // Below this, threads cost more than they save.
-constexpr std::int64_t kCellsPerThread = 4096;
+constexpr std::int64_t kCellsPerThread = 256;
 
 std::int64_t NearestIndex(const Sweep& sweep, std::optional<Quantity> value) {
     if (!value) return 0;
