@@ -53,11 +53,11 @@ void CheckRow(const std::vector<std::string>& header, const BatchRecord& record,
     const ResultRow& row = std::get<ResultRow>(outcome);
     REQUIRE(row.row == record.line - 1);
     REQUIRE(row.failed != row.dependentValue.has_value());
-    REQUIRE(row.error.empty() || row.result.empty());
-    REQUIRE(row.error.empty() || row.failed);
+    REQUIRE(!row.refusal || row.result.empty());
+    REQUIRE(!row.refusal || row.failed);
     const std::string_view icc = Cell(header, record, "icc");
     const std::string_view clusterSize = Cell(header, record, "cluster_size");
-    if (icc.empty() != clusterSize.empty()) REQUIRE(row.failed && !row.error.empty());
+    if (icc.empty() != clusterSize.empty()) REQUIRE(row.failed && row.refusal);
     if (!icc.empty() && !clusterSize.empty() && !row.failed) {
         REQUIRE(row.design.designEffect ==
                 vek::DesignEffectOfClusters(*vek::QuantityFromText(icc, separator),

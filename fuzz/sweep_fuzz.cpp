@@ -80,7 +80,7 @@ void CheckRange(const Sweep& sweep, Quantity from, Quantity to, Quantity step) {
 // The sweep of `text`, checked against what the text says; none where it is refused.
 std::optional<Sweep> Parsed(std::string_view text, char separator) {
     const auto parsed = vek::planning::ParseSweep(text, separator);
-    REQUIRE(parsed.sweep.has_value() == parsed.problem.empty());
+    REQUIRE(parsed.sweep.has_value() != parsed.problem.has_value());
 
     const std::size_t equals = text.find('=');
     const auto variable = vek::planning::VariableNamed(text.substr(0, equals));
@@ -92,7 +92,9 @@ std::optional<Sweep> Parsed(std::string_view text, char separator) {
         return std::nullopt;
     }
     const std::string_view values = text.substr(equals + 1);
-    const bool list = values.find('/') != std::string_view::npos;
+    // A single value is a list of one.
+    const bool list =
+        values.find('/') != std::string_view::npos || values.find(':') == std::string_view::npos;
     const auto numbers = Numbers(Split(values, list ? '/' : ':'), separator);
 
     if (list) {
@@ -134,7 +136,7 @@ void CheckGrid(const std::vector<Sweep>& sweeps, char separator) {
         try {
             const auto row = vek::planning::GridPoint(base, sweeps, index);
             REQUIRE(row.row == index + 1);
-            REQUIRE(row.error.empty() != row.result.empty());
+            REQUIRE(row.refusal.has_value() == row.result.empty());
             REQUIRE(row.failed != row.dependentValue.has_value());
         } catch (const std::exception& error) {
             std::fprintf(stderr, "GridPoint %lld threw: %s\n", static_cast<long long>(index),

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "cli/english.h"
 #include "cli/errors.h"
 #include "files/report.h"
 #include "files/save_file.h"
@@ -45,9 +46,10 @@ struct Applier {
 
     void operator()(const TypeInto& typing) const {
         const planning::Entry entry = planning::Enter(session, typing.variable, typing.text);
-        if (entry.result == planning::EntryResult::Failed) throw UsageError(entry.message);
+        if (entry.refusal) throw UsageError(InEnglish(*entry.refusal, session.separator()));
         if (entry.result == planning::EntryResult::Corrected) {
-            warnings.push_back("warning: " + entry.message);
+            warnings.push_back(
+                "warning: " + CorrectionInEnglish(typing.variable, typing.text, entry.correctedTo));
         }
     }
 
@@ -82,8 +84,10 @@ struct Applier {
 }  // namespace
 
 void ApplyDesign(ScreenSession& session, const DesignOptions& design) {
-    const auto check = [](const planning::Entry& entry) {
-        if (entry.result == planning::EntryResult::Failed) throw UsageError("--" + entry.message);
+    const auto check = [&session](const planning::Entry& entry) {
+        if (entry.refusal) {
+            throw UsageError("--" + InEnglish(*entry.refusal, session.separator()));
+        }
     };
     if (design.designEffect) {
         check(planning::Enter(session, planning::Variable::deff, *design.designEffect));

@@ -282,14 +282,15 @@ Design (for the whole run):
                      the design effect rounded(1 + (M - 1) x R) of an
                      intra-class correlation 0 <= R <= 1 and a mean cluster
                      size M >= 1 (not with --deff).
-  --response-rate R  expected response rate 0 < R <= 1: the contacts needed
-                     are up(rounded(n / R)), n being the completed interviews.
+  --response-rate R  expected response rate 0 < R <= 1, as a fraction (0,7) or
+                     a percentage ("70 %" or 70%): the contacts needed are
+                     up(rounded(n / R)), n being the completed interviews.
   With any of them the output gains "deff", "response_rate" and "contacts"
   (no contacts when the result failed). --save and --report keep simple
   random sampling only: the design effect and response rate must be 1.
 
 Sweeps and batches:
-  --sweep VAR=FROM:TO:STEP, --sweep VAR=A/B/C
+  --sweep VAR=FROM:TO:STEP, --sweep VAR=A/B/C, --sweep VAR=A
                      one row for each value (TO included when the steps reach
                      it exactly; a list in its order); twice for a grid, the
                      first varying slowest. VAR is V, Z, prob, E, n, N, p, deff

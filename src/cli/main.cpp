@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/actions.h"
+#include "cli/english.h"
 #include "cli/errors.h"
 #include "cli/output.h"
 #include "cli/strata.h"
@@ -35,11 +36,14 @@ std::vector<vek::planning::Sweep> SweepsOf(const Invocation& invocation,
     std::vector<vek::planning::Sweep> sweeps;
     for (const std::string& argument : invocation.sweeps) {
         vek::planning::ParsedSweep parsed = vek::planning::ParseSweep(argument, base.separator());
-        if (!parsed.sweep) throw UsageError("--sweep " + argument + ": " + parsed.problem);
+        if (!parsed.sweep) {
+            throw UsageError("--sweep " + argument + ": " +
+                             vek::cli::InEnglish(*parsed.problem, base.separator()));
+        }
         sweeps.push_back(std::move(*parsed.sweep));
     }
     if (const auto problem = vek::planning::GridProblem(base, sweeps)) {
-        throw UsageError("--sweep: " + *problem);
+        throw UsageError("--sweep: " + vek::cli::InEnglish(*problem, base.separator()));
     }
     return sweeps;
 }
@@ -115,7 +119,7 @@ int Run(const std::vector<std::string_view>& arguments) {
     if (invocation.reportPath) WriteReport(session, *invocation.reportPath);
     const bool withDesign = invocation.design.given();
     if (invocation.paragraph) {
-        std::cout << vek::planning::ProtocolParagraph(session, withDesign) << "\n";
+        std::cout << vek::planning::ProtocolParagraph(session) << "\n";
     } else if (invocation.reportPath != kStdoutPath) {
         std::cout << (invocation.json ? SummaryJson(session, withDesign)
                                       : SummaryLines(session, withDesign));

@@ -3,6 +3,7 @@
 
 #include <variant>
 
+#include "cli/english.h"
 #include "cli/errors.h"
 #include "cli/refusal_text.h"
 #include "planning/paragraph.h"
@@ -36,13 +37,13 @@ std::string_view OptionOf(DesignValue value) {
 std::string RuleOf(StrataColumn column) {
     switch (column) {
         case StrataColumn::V:
-            return planning::RuleOf(planning::Variable::V);
+            return cli::RuleOf(planning::Variable::V);
         case StrataColumn::p:
-            return planning::RuleOf(planning::Variable::p);
+            return cli::RuleOf(planning::Variable::p);
         case StrataColumn::deff:
-            return planning::RuleOf(planning::Variable::deff);
+            return cli::RuleOf(planning::Variable::deff);
         case StrataColumn::response_rate:
-            return planning::RuleOf(planning::Variable::response_rate);
+            return cli::RuleOf(planning::Variable::response_rate);
         case StrataColumn::Cost:
             return "the cost must be greater than 0";
         case StrataColumn::Name:
@@ -56,7 +57,7 @@ std::string RuleOf(StrataColumn column) {
 }
 
 std::string RuleOf(DesignValue value) {
-    if (value == DesignValue::TargetError) return planning::RuleOf(planning::Variable::E);
+    if (value == DesignValue::TargetError) return cli::RuleOf(planning::Variable::E);
     return "the fixed cost must not be below 0";
 }
 

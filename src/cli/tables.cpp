@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/english.h"
 #include "cli/errors.h"
 #include "cli/refusal_text.h"
 #include "planning/batch.h"
@@ -38,14 +39,14 @@ public:
         chunk.failed = chunk.failed || row.failed;
         switch (format_) {
             case TableFormat::Csv:
-                planning::AppendCsv(chunk.text, row, separator_);
+                planning::AppendCsv(chunk.text, row, separator_, InEnglish);
                 return;
             case TableFormat::JsonArray:
                 if (!chunk.text.empty()) chunk.text += ",\n";
-                planning::AppendJson(chunk.text, row, separator_);
+                planning::AppendJson(chunk.text, row, separator_, InEnglish);
                 return;
             case TableFormat::JsonLines:
-                planning::AppendJson(chunk.text, row, separator_);
+                planning::AppendJson(chunk.text, row, separator_, InEnglish);
                 chunk.text += '\n';
                 return;
         }

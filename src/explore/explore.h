@@ -28,8 +28,6 @@ public:
     using QWidget::QWidget;
     // The main screen changed: recompute everything shown.
     virtual void Refresh() = 0;
-    // The design its inputs give (simple random sampling's while they are bad).
-    virtual vek::Design design() const = 0;
 };
 
 class ExplorePlugin {
@@ -38,5 +36,5 @@ public:
     virtual ExploreView* CreateExploreView(const ExploreContext& context, QWidget* parent) = 0;
 };
 
-#define ExplorePlugin_iid "io.github.vek.VEK.ExplorePlugin/1"
+#define ExplorePlugin_iid "io.github.vek.VEK.ExplorePlugin/2"
 Q_DECLARE_INTERFACE(ExplorePlugin, ExplorePlugin_iid)

@@ -4,7 +4,12 @@
 #include <QBrush>
 #include <QColor>
 
+#include "explore/spanish.h"
+#include "planning/table.h"
+
 namespace {
+
+using vek::planning::GridCell;
 
 const QColor kNearest(255, 255, 160);
 
@@ -12,80 +17,110 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString Name(vek::planning::Variable variable) {
+    const std::string_view name = vek::planning::NameOf(variable);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
 
-void GridTableModel::SetGrid(const vek::planning::Grid& grid, const vek::planning::SweepText& rows,
-                             const vek::planning::SweepText& columns, bool contacts) {
+void GridTableModel::SetGrid(std::shared_ptr<const vek::planning::Grid> grid, bool contacts) {
     beginResetModel();
-    grid_ = grid;
-    rowVariable_ = rows.variable;
-    columnVariable_ = columns.variable;
+    grid_ = std::move(grid);
     contacts_ = contacts;
     endResetModel();
 }
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(grid_.rows());
+    return parent.isValid() || !grid_ ? 0 : static_cast<int>(grid_->rows());
 }
 
 int GridTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(grid_.columns());
+    return parent.isValid() || !grid_ ? 0 : static_cast<int>(grid_->columns());
 }
 
 QString GridTableModel::CellText(int row, int column) const {
-    const vek::planning::ResultRow& cell = grid_.cell(row, column);
-    if (!cell.error.empty()) return QStringLiteral("Rechazado");
-    if (contacts_ && cell.contacts) return Shown(QuantityToText(*cell.contacts, grid_.separator));
-    return Shown(cell.result);
+    const GridCell& cell = grid_->cell(row, column);
+    switch (cell.outcome) {
+        case GridCell::Outcome::Refused:
+            return QStringLiteral("Rechazado");
+        case GridCell::Outcome::Failed: {
+            // The message is not kept in the cell: the point is computed again.
+            const vek::ScreenSession point = grid_->PointAt(row, column).session;
+            return Shown(point.text(vek::FieldOf(point.dependent())));
+        }
+        case GridCell::Outcome::Computed:
+            break;
+    }
+    const std::optional<vek::Quantity> shown = contacts_ ? cell.contacts : cell.value;
+    return shown ? Shown(vek::QuantityToText(*shown, grid_->base.separator()))
+                 : QStringLiteral("—");
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!index.isValid() || !grid_) return {};
+    const bool nearest = index.row() == grid_->nearestRow && index.column() == grid_->nearestColumn;
     switch (role) {
         case Qt::DisplayRole:
             return CellText(index.row(), index.column());
         case Qt::ToolTipRole:
-            return Shown(grid_.cell(index.row(), index.column()).error);
+            if (grid_->cell(index.row(), index.column()).outcome == GridCell::Outcome::Refused) {
+                const auto refusal = grid_->PointAt(index.row(), index.column()).refusal;
+                return vek::explore::Refused(*refusal, grid_->base.separator());
+            }
+            return {};
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:
-            if (index.row() == grid_.nearestRow && index.column() == grid_.nearestColumn) {
-                return QBrush(kNearest);
-            }
-            return {};
+            return nearest ? QVariant(QBrush(kNearest)) : QVariant();
         case Qt::AccessibleDescriptionRole:
-            if (index.row() == grid_.nearestRow && index.column() == grid_.nearestColumn) {
-                return QStringLiteral("La más cercana a la pantalla principal");
-            }
-            return {};
+            return nearest ? QVariant(QStringLiteral("La más cercana a la pantalla principal"))
+                           : QVariant();
         default:
             return {};
     }
 }
 
-QString GridTableModel::Heading(vek::planning::Variable variable, vek::Quantity value) const {
-    return QString::fromLatin1(vek::planning::NameOf(variable).data()) + QStringLiteral(" = ") +
-           Shown(vek::QuantityToText(value, grid_.separator));
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || !grid_) return {};
+    const vek::planning::Sweep& sweep = grid_->sweeps[orientation == Qt::Vertical ? 0 : 1];
+    return vek::explore::ValueLabel(sweep.variable(), sweep.at(section), grid_->base.separator());
 }
 
-QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || grid_.sweeps.size() < 2) return {};
-    if (orientation == Qt::Vertical) return Heading(rowVariable_, grid_.sweeps[0].at(section));
-    return Heading(columnVariable_, grid_.sweeps[1].at(section));
+QList<QStringList> GridTableModel::Lines() const {
+    QList<QStringList> lines;
+    if (!grid_) return lines;
+    QStringList headings = {Name(grid_->sweeps[0].variable()) + QStringLiteral(" \\ ") +
+                            Name(grid_->sweeps[1].variable())};
+    for (int column = 0; column < columnCount(); ++column)
+        headings << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    lines << headings;
+    for (int row = 0; row < rowCount(); ++row) {
+        QStringList line = {headerData(row, Qt::Vertical, Qt::DisplayRole).toString()};
+        for (int column = 0; column < columnCount(); ++column)
+            line << CellText(row, column);
+        lines << line;
+    }
+    return lines;
 }
 
 QString GridTableModel::TabSeparated() const {
-    QString text = QString::fromLatin1(vek::planning::NameOf(rowVariable_).data()) +
-                   QStringLiteral(" \\ ") +
-                   QString::fromLatin1(vek::planning::NameOf(columnVariable_).data());
-    for (int column = 0; column < columnCount(); ++column)
-        text += QLatin1Char('\t') + headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    text += QLatin1Char('\n');
-    for (int row = 0; row < rowCount(); ++row) {
-        text += Shown(vek::QuantityToText(grid_.sweeps[0].at(row), grid_.separator));
-        for (int column = 0; column < columnCount(); ++column)
-            text += QLatin1Char('\t') + CellText(row, column);
-        text += QLatin1Char('\n');
-    }
+    QString text;
+    for (const QStringList& line : Lines())
+        text += line.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
+}
+
+QByteArray GridTableModel::Csv() const {
+    if (!grid_) return {};
+    const char delimiter = vek::planning::CsvDelimiter(grid_->base.separator());
+    std::string csv;
+    for (const QStringList& line : Lines()) {
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (i > 0) csv += delimiter;
+            vek::planning::AppendCsvField(csv, line[i].toStdString(), delimiter);
+        }
+        csv += '\n';
+    }
+    return QByteArray::fromStdString(csv);
 }

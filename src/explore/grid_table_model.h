@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <memory>
 
 #include "planning/exploring.h"
 
@@ -11,24 +12,27 @@ class GridTableModel final : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void SetGrid(const vek::planning::Grid& grid, const vek::planning::SweepText& rows,
-                 const vek::planning::SweepText& columns, bool contacts);
+    // Shared, not copied: a grid may hold a million cells.
+    void SetGrid(std::shared_ptr<const vek::planning::Grid> grid, bool contacts);
+    const vek::planning::Grid* grid() const { return grid_.get(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The cell's text: the result, the contacts, or "Rechazado" where an entry was refused.
+    // The cell's text: the result, the contacts, the failed result's message, or "Rechazado"
+    // where an entry was refused.
     QString CellText(int row, int column) const;
-    // Rows and columns, tab-separated with a header row, as spreadsheets paste them.
+    // The grid as shown, with its headings: tab-separated, as spreadsheets paste it, or CSV in
+    // the decimal separator's dialect.
     QString TabSeparated() const;
+    QByteArray Csv() const;
 
 private:
-    QString Heading(vek::planning::Variable variable, vek::Quantity value) const;
+    // The corner, then the column headings; each row heading, then its cells.
+    QList<QStringList> Lines() const;
 
-    vek::planning::Grid grid_;
-    vek::planning::Variable rowVariable_ = vek::planning::Variable::E;
-    vek::planning::Variable columnVariable_ = vek::planning::Variable::prob;
+    std::shared_ptr<const vek::planning::Grid> grid_;
     bool contacts_ = false;
 };

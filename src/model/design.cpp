@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/design.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vek {
 
 namespace {
@@ -38,6 +41,11 @@ Quantity InterviewsOfContacts(Quantity contacts, Quantity responseRate) {
 std::optional<Quantity> VarianceOfProportion(Quantity proportion) {
     if (proportion <= kZero || proportion >= kOne) return std::nullopt;
     return Rounded(proportion.value() * (1 - proportion.value()));
+}
+
+Quantity ProportionOfVariance(Quantity variance) {
+    const long double discriminant = std::max(0.0L, 1 - 4 * variance.value());
+    return Rounded((1 - std::sqrt(discriminant)) / 2);
 }
 
 }  // namespace vek

@@ -31,4 +31,7 @@ Quantity InterviewsOfContacts(Quantity contacts, Quantity responseRate);
 // V = rounded(p × (1 − p)) for an expected proportion 0 < p < 1; nullopt outside.
 std::optional<Quantity> VarianceOfProportion(Quantity proportion);
 
+// The proportion p ≤ 0,5 whose variance p(1 − p) is V, rounded: 0,5 for any V from 0,25 up.
+Quantity ProportionOfVariance(Quantity variance);
+
 }  // namespace vek

@@ -8,7 +8,7 @@ namespace vek::planning {
 
 namespace {
 
-InputRefusal Refusal(InputProblem problem, std::int64_t line, std::string text = {}) {
+InputRefusal Refused(InputProblem problem, std::int64_t line, std::string text = {}) {
     return {problem, line, std::move(text)};
 }
 
@@ -29,16 +29,16 @@ public:
         return {};
     }
 
-    // The first failing entry's message, or nothing when every cell was entered.
-    std::optional<std::string> Enter(ScreenSession& session) const {
-        if (std::optional<std::string> why = Choose(session, Column::Kind::Population)) return why;
-        if (std::optional<std::string> why = Choose(session, Column::Kind::Dependent)) return why;
+    // The first entry refused, or nothing when every cell was entered.
+    std::optional<Refusal> Enter(ScreenSession& session) const {
+        if (auto refusal = Choose(session, Column::Kind::Population)) return refusal;
+        if (auto refusal = Choose(session, Column::Kind::Dependent)) return refusal;
         // Every column, so that a record shorter than the header still misses half a pair.
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             const std::string_view text = i < record_.fields.size()
                                               ? std::string_view(record_.fields[i])
                                               : std::string_view();
-            if (std::optional<std::string> why = EnterValue(session, columns_[i], text)) return why;
+            if (auto refusal = EnterValue(session, columns_[i], text)) return refusal;
         }
         return std::nullopt;
     }
@@ -51,28 +51,26 @@ private:
         return {};
     }
 
-    std::optional<std::string> Choose(ScreenSession& session, Column::Kind kind) const {
+    std::optional<Refusal> Choose(ScreenSession& session, Column::Kind kind) const {
         const std::string_view text = Cell(kind);
         if (text.empty()) return std::nullopt;
+        const auto refused = [text](Reason reason) {
+            return Refusal{reason, std::nullopt, std::string(text)};
+        };
         if (kind == Column::Kind::Population) {
-            if (text != "finite" && text != "infinite") {
-                return "population=" + std::string(text) + ": must be finite or infinite";
-            }
+            if (text != "finite" && text != "infinite") return refused(Reason::NotAPopulation);
             session.ChoosePopulation(text == "finite" ? Population::Finite : Population::Infinite);
             return std::nullopt;
         }
         const std::optional<Dependent> dependent = DependentNamed(text);
-        if (!dependent) {
-            return "dependent takes V, Z, E, n or N, not '" + std::string(text) + "'";
-        }
+        if (!dependent) return refused(Reason::NotADependent);
         if (session.ChooseDependentVariable(*dependent)) return std::nullopt;
-        return "dependent=" + std::string(text) +
-               ": N can be dependent only with a finite population";
+        return refused(Reason::DependentNeedsFinite);
     }
 
     // An empty cell is not applied, save a missing half of icc and cluster_size.
-    std::optional<std::string> EnterValue(ScreenSession& session, const Column& column,
-                                          std::string_view text) const {
+    std::optional<Refusal> EnterValue(ScreenSession& session, const Column& column,
+                                      std::string_view text) const {
         if (column.kind != Column::Kind::Value || column.variable == Variable::icc) {
             return std::nullopt;
         }
@@ -82,8 +80,7 @@ private:
         } else if (!text.empty()) {
             entry = planning::Enter(session, column.variable, text);
         }
-        if (entry.result == EntryResult::Failed) return entry.message;
-        return std::nullopt;
+        return std::move(entry.refusal);
     }
 
     // The pair at cluster_size's place, as the options --icc and --cluster-size give it.
@@ -91,15 +88,13 @@ private:
         const std::string_view correlation = Cell(Variable::icc);
         const std::string_view clusterSize = Cell(Variable::cluster_size);
         if (correlation.empty() && clusterSize.empty()) return {};
-        if (correlation.empty()) return Alone(Variable::cluster_size, clusterSize, Variable::icc);
-        if (clusterSize.empty()) return Alone(Variable::icc, correlation, Variable::cluster_size);
+        if (correlation.empty()) return Alone(Variable::cluster_size, clusterSize);
+        if (clusterSize.empty()) return Alone(Variable::icc, correlation);
         return planning::EnterClusters(session, correlation, clusterSize);
     }
 
-    static Entry Alone(Variable given, std::string_view text, Variable missing) {
-        return {EntryResult::Failed, std::string(NameOf(given)) + "=" + std::string(text) +
-                                         ": needs " + std::string(NameOf(missing)) +
-                                         " in the same row"};
+    static Entry Alone(Variable given, std::string_view text) {
+        return {EntryResult::Failed, Refusal{Reason::Unpaired, given, std::string(text)}, {}};
     }
 
     const std::vector<Column>& columns_;
@@ -110,12 +105,12 @@ std::variant<BatchColumns, InputRefusal> BatchColumns::Read(CsvReader& reader) {
     std::vector<std::string> header;
     if (!reader.Next(header)) {
         if (reader.refusal()) return *reader.refusal();
-        return Refusal(InputProblem::NoHeader, 0);
+        return Refused(InputProblem::NoHeader, 0);
     }
     BatchColumns batch;
     for (auto name = header.begin(); name != header.end(); ++name) {
         if (std::find(header.begin(), name, *name) != name) {
-            return Refusal(InputProblem::ColumnTwice, 1, *name);
+            return Refused(InputProblem::ColumnTwice, 1, *name);
         }
         if (*name == "population") {
             batch.columns_.push_back({Column::Kind::Population});
@@ -125,15 +120,15 @@ std::variant<BatchColumns, InputRefusal> BatchColumns::Read(CsvReader& reader) {
                    variable && *variable != Variable::contacts) {
             batch.columns_.push_back({Column::Kind::Value, *variable});
         } else {
-            return Refusal(InputProblem::UnknownColumn, 1, *name);
+            return Refused(InputProblem::UnknownColumn, 1, *name);
         }
     }
-    if (batch.columns_.empty()) return Refusal(InputProblem::NoColumns, 1);
+    if (batch.columns_.empty()) return Refused(InputProblem::NoColumns, 1);
     const auto given = [&header](std::string_view name) {
         return std::find(header.begin(), header.end(), name) != header.end();
     };
     if (given("icc") != given("cluster_size")) {
-        return Refusal(InputProblem::ClusterColumnAlone, 1, given("icc") ? "icc" : "cluster_size");
+        return Refused(InputProblem::ClusterColumnAlone, 1, given("icc") ? "icc" : "cluster_size");
     }
     return batch;
 }
@@ -141,16 +136,16 @@ std::variant<BatchColumns, InputRefusal> BatchColumns::Read(CsvReader& reader) {
 std::variant<ResultRow, InputRefusal> BatchColumns::Row(const ScreenSession& base,
                                                         const BatchRecord& record) const {
     if (record.fields.size() > columns_.size()) {
-        return Refusal(InputProblem::MoreFieldsThanColumns, record.line);
+        return Refused(InputProblem::MoreFieldsThanColumns, record.line);
     }
     const Applied applied(columns_, record);
     if (!applied.Cell(Variable::deff).empty() && !applied.Cell(Variable::icc).empty()) {
-        return Refusal(InputProblem::DeffWithIcc, record.line);
+        return Refused(InputProblem::DeffWithIcc, record.line);
     }
     ScreenSession session = base;
-    std::optional<std::string> failure = applied.Enter(session);
-    if (!failure) session.RecalculateDependent();
-    return RowOf(session, record.line - 1, std::move(failure).value_or(std::string()));
+    std::optional<Refusal> refusal = applied.Enter(session);
+    if (!refusal) session.RecalculateDependent();
+    return RowOf(session, record.line - 1, std::move(refusal));
 }
 
 }  // namespace vek::planning

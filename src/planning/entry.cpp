@@ -23,84 +23,57 @@ constexpr std::array<std::pair<std::string_view, Variable>, 12> kNames = {{
     {"response_rate", Variable::response_rate},
 }};
 
-std::string Typed(Variable variable, std::string_view text) {
-    return std::string(NameOf(variable)) + "=" + std::string(text);
+constexpr std::int64_t kHundred = 100;
+constexpr Quantity kOnePercent = Quantity::FromScaled(Quantity::kScale / kHundred);
+
+Entry Failure(Reason reason, Variable variable, std::string_view text) {
+    return {EntryResult::Failed, Refusal{reason, variable, std::string(text)}, {}};
 }
 
-Entry Failure(Variable variable, std::string_view text, const std::string& why) {
-    return {EntryResult::Failed, Typed(variable, text) + ": " + why};
-}
-
-Entry NotANumber(const ScreenSession& session, Variable variable, std::string_view text) {
-    return Failure(
-        variable, text,
-        "not a number (decimal separator '" + std::string(1, session.separator()) + "')");
-}
-
-// The outcome of typing into a field, told as vek-calc tells it.
+// The outcome of typing into a field.
 Entry Told(const ScreenSession& session, Variable variable, std::string_view text,
            EntryOutcome outcome) {
     switch (outcome) {
         case EntryOutcome::NotANumber:
-            return NotANumber(session, variable, text);
+            return Failure(Reason::NotANumber, variable, text);
         case EntryOutcome::Refused:
-            return Failure(variable, text, "refused, " + RuleOf(variable));
+            return Failure(Reason::OutOfRange, variable, text);
         case EntryOutcome::Corrected:
-            return {EntryResult::Corrected,
-                    Typed(variable, text) + ": corrected to " + session.text(*FieldOf(variable))};
+            return {EntryResult::Corrected, std::nullopt, session.text(*FieldOf(variable))};
         case EntryOutcome::Accepted:
             break;
     }
     return {};
 }
 
-Entry EnterDesign(ScreenSession& session, Variable variable, std::string_view text) {
+Entry EnterDesignEffect(ScreenSession& session, std::string_view text) {
     const std::optional<Quantity> value = QuantityFromText(text, session.separator());
-    if (!value) return NotANumber(session, variable, text);
+    if (!value) return Failure(Reason::NotANumber, Variable::deff, text);
+    if (!IsDesignEffect(*value)) return Failure(Reason::OutOfRange, Variable::deff, text);
     Design design = session.design();
-    if (variable == Variable::deff) {
-        if (!IsDesignEffect(*value)) return Failure(variable, text, "refused, " + RuleOf(variable));
-        design.designEffect = *value;
-    } else {
-        if (!IsResponseRate(*value)) {
-            return Failure(variable, text, "refused, " + RuleOf(variable));
-        }
-        design.responseRate = *value;
-    }
+    design.designEffect = *value;
+    design.clusters.reset();
     session.SetDesign(design);
     return {};
 }
 
-}  // namespace
-
-std::string RuleOf(Variable variable) {
-    switch (variable) {
-        case Variable::V:
-            return "V must be greater than 0";
-        case Variable::E:
-            return "E must be greater than 0";
-        case Variable::n:
-        case Variable::contacts:
-            return "n must be at least 1, and below N while the population is finite and N is "
-                   "not dependent";
-        case Variable::N:
-            return "N must be greater than n unless n is dependent";
-        case Variable::p:
-            return "p must be above 0 and below 1";
-        case Variable::deff:
-            return "the design effect must be greater than 0";
-        case Variable::icc:
-        case Variable::cluster_size:
-            return "the cluster size must be at least 1 and the intra-class correlation between "
-                   "0 and 1";
-        case Variable::response_rate:
-            return "the response rate must be above 0 and at most 1";
-        case Variable::Z:
-        case Variable::prob:
-            break;
-    }
-    return "the field refuses it";
+Entry EnterRate(ScreenSession& session, std::string_view text, RateForm form) {
+    const std::optional<Quantity> rate = RateFromText(text, session.separator(), form);
+    if (!rate) return Failure(Reason::NotANumber, Variable::response_rate, text);
+    if (!IsResponseRate(*rate)) return Failure(Reason::OutOfRange, Variable::response_rate, text);
+    Design design = session.design();
+    design.responseRate = *rate;
+    session.SetDesign(design);
+    return {};
 }
+
+std::string_view WithoutTrailingSpaces(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
 
 std::optional<Variable> VariableNamed(std::string_view name) {
     for (const auto& [candidate, variable] : kNames) {
@@ -164,17 +137,14 @@ Variable VariableOf(Dependent dependent) {
     return Variable::n;
 }
 
-std::optional<std::string> WhyNotEnterable(const ScreenSession& session, Variable variable) {
+std::optional<Reason> WhyNotEnterable(const ScreenSession& session, Variable variable) {
     const std::optional<Field> field = FieldOf(variable);
     if (!field) return std::nullopt;
-    const auto typedInto = [&] {
-        return std::string(SymbolOf(*field)) + " cannot be typed into: ";
-    };
     switch (session.EditabilityOf(*field)) {
         case Editability::Dependent:
-            return typedInto() + "it is the dependent variable";
+            return Reason::Dependent;
         case Editability::InfinitePopulation:
-            return typedInto() + "the population is infinite (choose --finite first)";
+            return Reason::InfinitePopulation;
         case Editability::Editable:
             break;
     }
@@ -182,8 +152,8 @@ std::optional<std::string> WhyNotEnterable(const ScreenSession& session, Variabl
 }
 
 Entry Enter(ScreenSession& session, Variable variable, std::string_view text) {
-    if (const std::optional<std::string> why = WhyNotEnterable(session, variable)) {
-        return Failure(variable, text, *why);
+    if (const std::optional<Reason> why = WhyNotEnterable(session, variable)) {
+        return Failure(*why, variable, text);
     }
     switch (variable) {
         case Variable::p:
@@ -191,11 +161,12 @@ Entry Enter(ScreenSession& session, Variable variable, std::string_view text) {
         case Variable::contacts:
             return Told(session, variable, text, session.EnterContacts(text));
         case Variable::deff:
+            return EnterDesignEffect(session, text);
         case Variable::response_rate:
-            return EnterDesign(session, variable, text);
+            return EnterRate(session, text, RateForm::FractionOrPercent);
         case Variable::icc:
         case Variable::cluster_size:
-            return Failure(variable, text, "icc and cluster_size go together");
+            return Failure(Reason::Unpaired, variable, text);
         default:
             return Told(session, variable, text, session.LeaveField(*FieldOf(variable), text));
     }
@@ -204,18 +175,34 @@ Entry Enter(ScreenSession& session, Variable variable, std::string_view text) {
 Entry EnterClusters(ScreenSession& session, std::string_view correlation,
                     std::string_view clusterSize) {
     const std::optional<Quantity> icc = QuantityFromText(correlation, session.separator());
-    if (!icc) return NotANumber(session, Variable::icc, correlation);
+    if (!icc) return Failure(Reason::NotANumber, Variable::icc, correlation);
     const std::optional<Quantity> size = QuantityFromText(clusterSize, session.separator());
-    if (!size) return NotANumber(session, Variable::cluster_size, clusterSize);
+    if (!size) return Failure(Reason::NotANumber, Variable::cluster_size, clusterSize);
     const std::optional<Quantity> designEffect = DesignEffectOfClusters(*icc, *size);
-    if (!designEffect) {
-        return Failure(Variable::cluster_size, clusterSize,
-                       "refused, " + RuleOf(Variable::cluster_size));
-    }
+    if (!designEffect) return Failure(Reason::OutOfRange, Variable::cluster_size, clusterSize);
     Design design = session.design();
     design.designEffect = *designEffect;
+    design.clusters = Clusters{*icc, *size};
     session.SetDesign(design);
     return {};
+}
+
+Entry EnterResponsePercent(ScreenSession& session, std::string_view percent) {
+    return EnterRate(session, percent, RateForm::Percent);
+}
+
+std::optional<Quantity> RateFromText(std::string_view text, char separator, RateForm form) {
+    text = WithoutTrailingSpaces(text);
+    const bool percent = text.ends_with('%');
+    if (percent) text.remove_suffix(1);
+    const std::optional<Quantity> value = QuantityFromText(text, separator);
+    if (!value) return std::nullopt;
+    if (!percent && form == RateForm::FractionOrPercent) return value;
+    return Rounded(value->value() / kHundred);
+}
+
+bool IsBelowOnePercent(Quantity responseRate) {
+    return responseRate < kOnePercent;
 }
 
 }  // namespace vek::planning

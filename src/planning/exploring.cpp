@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
+#include <thread>
 
 #include "model/pair.h"
 
@@ -99,6 +101,11 @@ std::string SweepArgument(const SweepText& sweep) {
 
 namespace {
 
+// Cells computed between two looks at the stop request: a few milliseconds of work.
+constexpr std::int64_t kCellsBetweenStops = 256;
+// Below this, threads cost more than they save.
+constexpr std::int64_t kCellsPerThread = 256;
+
 std::int64_t NearestIndex(const Sweep& sweep, std::optional<Quantity> value) {
     if (!value) return 0;
     std::int64_t nearest = 0;
@@ -112,40 +119,104 @@ std::int64_t NearestIndex(const Sweep& sweep, std::optional<Quantity> value) {
     return nearest;
 }
 
+GridCell CellOf(const ScreenSession& session, bool refused) {
+    if (refused) return {GridCell::Outcome::Refused, {}, std::nullopt};
+    if (session.ResultFailed()) return {GridCell::Outcome::Failed, {}, std::nullopt};
+    return {GridCell::Outcome::Computed, QuantityOf(session.state(), FieldOf(session.dependent())),
+            session.Contacts()};
+}
+
+// Cells [first, last) of the grid; false when stopped before the end.
+bool ComputeCells(const Grid& grid, std::int64_t first, std::int64_t last,
+                  const std::stop_token& stop, std::vector<GridCell>& cells) {
+    for (std::int64_t index = first; index < last; ++index) {
+        if ((index - first) % kCellsBetweenStops == 0 && stop.stop_requested()) return false;
+        ScreenSession session = grid.base;
+        const bool refused = EnterPoint(session, grid.sweeps, index).has_value();
+        cells[static_cast<std::size_t>(index)] = CellOf(session, refused);
+    }
+    return true;
+}
+
 }  // namespace
 
+GridPlan PlanGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {
+    GridPlan plan;
+    for (const auto& [text, axis] : {std::pair{&rows, Axis::Rows}, {&columns, Axis::Columns}}) {
+        ParsedSweep parsed = ParseSweep(SweepArgument(*text), base.separator());
+        if (!parsed.sweep) return {{}, std::move(parsed.problem), axis};
+        plan.sweeps.push_back(std::move(*parsed.sweep));
+    }
+    if (std::optional<SweepProblem> problem = GridProblem(base, plan.sweeps)) {
+        return {{}, std::move(problem), Axis::Both};
+    }
+    return plan;
+}
+
 std::optional<Quantity> CurrentValue(const ScreenSession& session, Variable variable) {
-    if (variable == Variable::deff) return session.design().designEffect;
-    if (variable == Variable::response_rate) return session.design().responseRate;
-    if (variable == Variable::p) return std::nullopt;
+    switch (variable) {
+        case Variable::deff:
+            return session.design().designEffect;
+        case Variable::response_rate:
+            return session.design().responseRate;
+        case Variable::p:
+            return ProportionOfVariance(session.state().PopulationVariance);
+        default:
+            break;
+    }
     const std::optional<Field> field = FieldOf(variable);
     if (!field) return std::nullopt;
     return QuantityOf(session.state(), *field);
 }
 
 std::optional<Quantity> Grid::plotted(std::int64_t row, std::int64_t column, bool contacts) const {
-    const ResultRow& shown = cell(row, column);
-    return contacts ? shown.contacts : shown.dependentValue;
+    const GridCell& shown = cell(row, column);
+    if (shown.outcome != GridCell::Outcome::Computed) return std::nullopt;
+    return contacts ? shown.contacts : shown.value;
 }
 
-GridResult ComputeGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {
-    Grid grid;
-    grid.separator = base.separator();
-    for (const SweepText* text : {&rows, &columns}) {
-        ParsedSweep argument = ParseSweep(SweepArgument(*text), base.separator());
-        if (!argument.sweep) return {std::nullopt, argument.problem};
-        grid.sweeps.push_back(std::move(*argument.sweep));
-    }
-    if (std::optional<std::string> problem = GridProblem(base, grid.sweeps)) {
-        return {std::nullopt, *problem};
-    }
+Grid::Point Grid::PointAt(std::int64_t row, std::int64_t column) const {
+    Point point{base, std::nullopt};
+    point.refusal = EnterPoint(point.session, sweeps, row * columns() + column);
+    return point;
+}
+
+std::optional<Grid> ComputeGrid(const ScreenSession& base, std::vector<Sweep> sweeps,
+                                std::stop_token stop) {
+    Grid grid{base, std::move(sweeps), {}};
     const std::int64_t size = GridSize(grid.sweeps);
-    grid.cells.reserve(static_cast<std::size_t>(size));
-    for (std::int64_t index = 0; index < size; ++index)
-        grid.cells.push_back(GridPoint(base, grid.sweeps, index));
-    grid.nearestRow = NearestIndex(grid.sweeps[0], CurrentValue(base, rows.variable));
-    grid.nearestColumn = NearestIndex(grid.sweeps[1], CurrentValue(base, columns.variable));
-    return {std::move(grid), {}};
+    grid.cells.resize(static_cast<std::size_t>(size));
+    const std::int64_t threads = std::clamp<std::int64_t>(
+        size / kCellsPerThread, 1, std::max(1U, std::thread::hardware_concurrency()));
+    std::vector<std::future<bool>> parts;
+    for (std::int64_t part = 0; part < threads; ++part) {
+        parts.push_back(std::async(std::launch::async, [&, part] {
+            return ComputeCells(grid, size * part / threads, size * (part + 1) / threads, stop,
+                                grid.cells);
+        }));
+    }
+    bool complete = true;
+    for (std::future<bool>& part : parts)
+        complete = part.get() && complete;
+    if (!complete) return std::nullopt;
+    grid.nearestRow = NearestIndex(grid.sweeps[0], CurrentValue(base, grid.sweeps[0].variable()));
+    grid.nearestColumn =
+        NearestIndex(grid.sweeps[1], CurrentValue(base, grid.sweeps[1].variable()));
+    return grid;
+}
+
+std::optional<Exploration> Explore(const ScreenSession& screen, const Design& design,
+                                   std::vector<Sweep> sweeps, std::stop_token stop) {
+    ScreenSession simple = screen;
+    simple.SetDesign({});
+    simple.RecalculateDependent();
+    ScreenSession base = screen;
+    base.SetDesign(design);
+    ScreenSession designed = base;
+    designed.RecalculateDependent();
+    std::optional<Grid> grid = ComputeGrid(base, std::move(sweeps), std::move(stop));
+    if (!grid) return std::nullopt;
+    return Exploration{std::move(simple), std::move(designed), std::move(*grid)};
 }
 
 std::vector<std::string> CalcArguments(const ScreenSession& session, const Design& design) {
@@ -155,11 +226,14 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
                QuantityToText(QuantityOf(state, field), session.separator());
     };
     std::vector<std::string> arguments = {"--separator", std::string(1, session.separator())};
-    if (session.population() == Population::Finite) {
+    const bool finite = session.population() == Population::Finite;
+    if (finite) {
         arguments.insert(arguments.end(), {"--finite", "--dependent", "n", typed(Field::N)});
     }
-    arguments.insert(arguments.end(),
-                     {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
+    if (!(finite && session.dependent() == Dependent::n)) {
+        arguments.insert(arguments.end(),
+                         {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
+    }
     // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
     const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance
                            ? Field::prob
@@ -168,13 +242,15 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
         if (session.EditabilityOf(field) == Editability::Editable)
             arguments.push_back(typed(field));
     }
-    if (design.designEffect != kNoDesignEffect) {
-        arguments.insert(arguments.end(),
-                         {"--deff", QuantityToText(design.designEffect, session.separator())});
+    const auto text = [&](Quantity value) { return QuantityToText(value, session.separator()); };
+    if (design.clusters) {
+        arguments.insert(arguments.end(), {"--icc", text(design.clusters->correlation),
+                                           "--cluster-size", text(design.clusters->size)});
+    } else if (design.designEffect != kNoDesignEffect) {
+        arguments.insert(arguments.end(), {"--deff", text(design.designEffect)});
     }
     if (design.responseRate != kFullResponse) {
-        arguments.insert(arguments.end(), {"--response-rate", QuantityToText(design.responseRate,
-                                                                             session.separator())});
+        arguments.insert(arguments.end(), {"--response-rate", text(design.responseRate)});
     }
     return arguments;
 }

@@ -23,7 +23,7 @@ public:
     // 100 × (1 − prob), on the scaled integers.
     std::string ConfidencePercent() const {
         const std::int64_t prob = session_.state().ErrorProbability.scaled();
-        return Value(Quantity::FromScaled((Quantity::kScale - prob) * kHundred)) + " %";
+        return Percent(Quantity::FromScaled(Quantity::kScale - prob));
     }
     std::string Confidence() const {
         return "una confianza del " + ConfidencePercent() + " (Z = " + Stored(Field::Z) + ")";
@@ -34,42 +34,57 @@ public:
         if (session_.population() == Population::Infinite) return "en una población infinita";
         return "en una población finita de " + Units(session_.state().PopulationSize);
     }
-    std::string Design() const {
+    std::string Percent(Quantity fraction) const {
+        return Value(Quantity::FromScaled(fraction.scaled() * kHundred)) + " %";
+    }
+
+    // ", por muestreo aleatorio simple en una población …" without a design effect; with one,
+    // ", en una población …, con un efecto de diseño de …".
+    std::string Sampling() const {
         const vek::Design& design = session_.design();
+        if (design.designEffect == kNoDesignEffect && !design.clusters) {
+            return ", por muestreo aleatorio simple " + Population();
+        }
+        std::string told =
+            ", " + Population() + ", con un efecto de diseño de " + Value(design.designEffect);
+        if (design.clusters) {
+            told += " (correlación intraclase de " + Value(design.clusters->correlation) +
+                    " y conglomerados de " + Units(design.clusters->size) + ")";
+        }
+        return told;
+    }
+
+    std::string Contacts() const {
+        const Quantity rate = session_.design().responseRate;
+        if (rate == kFullResponse) return {};
         const std::optional<Quantity> contacts = session_.Contacts();
-        return " Con un efecto de diseño de " + Value(design.designEffect) +
-               " y una tasa de respuesta del " +
-               Value(Quantity::FromScaled(design.responseRate.scaled() * kHundred)) +
-               " %, hay que contactar " + (contacts ? Units(*contacts) : std::string("?")) + ".";
+        return " Con una tasa de respuesta del " + Percent(rate) + ", hay que contactar " +
+               (contacts ? Units(*contacts) : std::string("?")) + ".";
     }
 
 private:
     const ScreenSession& session_;
 };
 
-constexpr const char* kSampling = ", por muestreo aleatorio simple ";
-
 std::string Sentence(const Wording& w, Dependent dependent) {
     switch (dependent) {
         case Dependent::V:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Confidence() +
                    ", la varianza poblacional que se puede suponer es de " + w.Stored(Field::V) +
-                   kSampling + w.Population() + ".";
+                   w.Sampling() + ".";
         case Dependent::Z:
             return "Con una muestra de " + w.Sample() + ", " + w.Error() + " y " + w.Variance() +
-                   ", se alcanza " + w.Confidence() + kSampling + w.Population() + ".";
+                   ", se alcanza " + w.Confidence() + w.Sampling() + ".";
         case Dependent::E:
             return "Con una muestra de " + w.Sample() + " y " + w.Confidence() +
                    ", el error de precisión es de " + w.Stored(Field::E) + ", suponiendo " +
-                   w.Variance() + kSampling + w.Population() + ".";
+                   w.Variance() + w.Sampling() + ".";
         case Dependent::n:
             return "Se necesita una muestra de " + w.Sample() + " para estimar con " + w.Error() +
-                   " y " + w.Confidence() + ", suponiendo " + w.Variance() + kSampling +
-                   w.Population() + ".";
+                   " y " + w.Confidence() + ", suponiendo " + w.Variance() + w.Sampling() + ".";
         case Dependent::N:
             return "Una muestra de " + w.Sample() + " basta para estimar con " + w.Error() + " y " +
-                   w.Confidence() + ", suponiendo " + w.Variance() + kSampling + w.Population() +
-                   ".";
+                   w.Confidence() + ", suponiendo " + w.Variance() + w.Sampling() + ".";
     }
     return {};
 }
@@ -108,13 +123,13 @@ std::string MethodWords(AllocationMethod method) {
 
 }  // namespace
 
-std::string ProtocolParagraph(const ScreenSession& session, bool withDesign) {
+std::string ProtocolParagraph(const ScreenSession& session) {
     if (session.ResultFailed()) {
         return "No se ha podido calcular " + WhatFailed(session.dependent()) +
                " con estos valores: " + session.ResultText() + ".";
     }
     const Wording wording(session);
-    return Sentence(wording, session.dependent()) + (withDesign ? wording.Design() : std::string());
+    return Sentence(wording, session.dependent()) + wording.Contacts();
 }
 
 std::string StratifiedParagraph(const StratifiedDesign& design, const ScreenSession& screen) {

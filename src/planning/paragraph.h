@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A sentence or two, in Spanish, to paste into a survey protocol: what was computed and the
-// result, the values and the confidence used, the population, and the design where given; or
-// how a stratified sample is split.
+// result, the values and the confidence used, the population, the design effect where there is
+// one, and the contacts where the response rate is below 100 %; or how a stratified sample is
+// split.
 #pragma once
 
 #include <string>
@@ -11,8 +12,8 @@
 
 namespace vek::planning {
 
-// After "Calcula". `withDesign` adds the design effect, the response rate and the contacts.
-std::string ProtocolParagraph(const ScreenSession& session, bool withDesign);
+// After "Calcula", from the session's design.
+std::string ProtocolParagraph(const ScreenSession& session);
 
 // The stratified design's paragraph: the total, the strata and the method, the confidence (the
 // screen's, worded as above) and the whole sample's error; the contacts where some response rate

@@ -17,15 +17,9 @@ bool IsSweepable(Variable variable) {
            std::end(kSweepable);
 }
 
-ParsedSweep Problem(std::string problem) {
-    return {std::nullopt, std::move(problem)};
-}
-
-ParsedSweep NotANumber(std::string_view text, char separator) {
-    std::string problem = "'";
-    problem.append(text).append("' is not a number (decimal separator '");
-    problem.push_back(separator);
-    return Problem(problem.append("')"));
+ParsedSweep Problem(SweepFault fault, std::optional<Variable> variable = std::nullopt,
+                    std::string_view text = {}) {
+    return {std::nullopt, SweepProblem{fault, variable, std::string(text)}};
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -40,24 +34,22 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 
 ParsedSweep ParseRange(Variable variable, std::string_view values, char separator) {
     const std::vector<std::string_view> parts = Split(values, ':');
-    if (parts.size() != 3) return Problem("a range is FROM:TO:STEP");
+    if (parts.size() != 3) return Problem(SweepFault::NotARange, variable);
     std::optional<Quantity> bounds[3];
     for (std::size_t i = 0; i < 3; ++i) {
         bounds[i] = QuantityFromText(parts[i], separator);
-        if (!bounds[i]) {
-            return NotANumber(parts[i], separator);
-        }
+        if (!bounds[i]) return Problem(SweepFault::NotANumber, variable, parts[i]);
     }
     const auto [from, to, step] = std::tuple{*bounds[0], *bounds[1], *bounds[2]};
-    if (step.scaled() <= 0) return Problem("STEP must be greater than 0");
-    if (to < from) return Problem("TO must not be below FROM");
+    if (step.scaled() <= 0) return Problem(SweepFault::StepNotPositive, variable);
+    if (to < from) return Problem(SweepFault::ToBelowFrom, variable);
     // Counted on the scaled integers, so no rounding decides whether TO is reached; TO ≥ FROM,
     // so their difference fits unsigned.
     const std::uint64_t span =
         static_cast<std::uint64_t>(to.scaled()) - static_cast<std::uint64_t>(from.scaled());
     const std::uint64_t count = span / static_cast<std::uint64_t>(step.scaled()) + 1;
     if (count > static_cast<std::uint64_t>(kMaxSweepPoints)) {
-        return Problem("more than " + std::to_string(kMaxSweepPoints) + " points");
+        return Problem(SweepFault::TooManyPoints, variable);
     }
     return {Sweep::Range(variable, from, step, static_cast<std::int64_t>(count)), {}};
 }
@@ -66,13 +58,11 @@ ParsedSweep ParseList(Variable variable, std::string_view values, char separator
     std::vector<Quantity> list;
     for (const std::string_view part : Split(values, '/')) {
         const std::optional<Quantity> value = QuantityFromText(part, separator);
-        if (!value) {
-            return NotANumber(part, separator);
-        }
+        if (!value) return Problem(SweepFault::NotANumber, variable, part);
         list.push_back(*value);
     }
     if (list.size() > static_cast<std::size_t>(kMaxSweepPoints)) {
-        return Problem("more than " + std::to_string(kMaxSweepPoints) + " points");
+        return Problem(SweepFault::TooManyPoints, variable);
     }
     return {Sweep::List(variable, std::move(list)), {}};
 }
@@ -111,15 +101,13 @@ ParsedSweep ParseSweep(std::string_view argument, char separator) {
     const std::string_view name = argument.substr(0, equals);
     const std::optional<Variable> variable = VariableNamed(name);
     if (equals == std::string_view::npos || !variable || !IsSweepable(*variable)) {
-        std::string problem = "'";
-        problem.append(argument).append(
-            "' is not VAR=FROM:TO:STEP or VAR=A/B/... with VAR one of V, Z, prob, E, n, N, p, "
-            "deff or response_rate");
-        return Problem(problem);
+        return Problem(SweepFault::NotASweep, std::nullopt, argument);
     }
     const std::string_view values = argument.substr(equals + 1);
-    if (values.find('/') != std::string_view::npos) return ParseList(*variable, values, separator);
-    return ParseRange(*variable, values, separator);
+    if (values.find('/') == std::string_view::npos && values.find(':') != std::string_view::npos) {
+        return ParseRange(*variable, values, separator);
+    }
+    return ParseList(*variable, values, separator);
 }
 
 std::int64_t GridSize(std::span<const Sweep> sweeps) {
@@ -129,39 +117,47 @@ std::int64_t GridSize(std::span<const Sweep> sweeps) {
     return size;
 }
 
-std::optional<std::string> GridProblem(const ScreenSession& base, std::span<const Sweep> sweeps) {
+std::optional<SweepProblem> GridProblem(const ScreenSession& base, std::span<const Sweep> sweeps) {
     if (sweeps.size() == 2 && sweeps[0].variable() == sweeps[1].variable()) {
-        return std::string(NameOf(sweeps[0].variable())) + " is swept twice";
+        return SweepProblem{SweepFault::SweptTwice, sweeps[0].variable(), {}};
     }
     if (Swept(sweeps, Variable::Z) && Swept(sweeps, Variable::prob)) {
-        return std::string("Z and prob are one pair: sweep one of them");
+        return SweepProblem{SweepFault::ZWithProb, std::nullopt, {}};
     }
     if (Swept(sweeps, Variable::p) && Swept(sweeps, Variable::V)) {
-        return std::string("p sets V: sweep one of them");
+        return SweepProblem{SweepFault::PWithV, std::nullopt, {}};
     }
     for (const Sweep& sweep : sweeps) {
-        if (std::optional<std::string> why = WhyNotEnterable(base, sweep.variable())) {
-            return "cannot sweep " + std::string(NameOf(sweep.variable())) + ": " + *why;
+        if (const std::optional<Reason> why = WhyNotEnterable(base, sweep.variable())) {
+            return SweepProblem{
+                *why == Reason::Dependent ? SweepFault::Dependent : SweepFault::InfinitePopulation,
+                sweep.variable(),
+                {}};
         }
     }
     if (GridSize(sweeps) > kMaxSweepPoints) {
-        return "more than " + std::to_string(kMaxSweepPoints) + " points";
+        return SweepProblem{SweepFault::TooManyPoints, std::nullopt, {}};
     }
+    return std::nullopt;
+}
+
+std::optional<Refusal> EnterPoint(ScreenSession& session, std::span<const Sweep> sweeps,
+                                  std::int64_t index) {
+    std::int64_t stride = GridSize(sweeps);
+    for (const Sweep& sweep : sweeps) {
+        stride /= sweep.size();
+        const Quantity value = sweep.at(index / stride % sweep.size());
+        Entry entry = Enter(session, sweep.variable(), QuantityToText(value, session.separator()));
+        if (entry.result == EntryResult::Failed) return std::move(entry.refusal);
+    }
+    session.RecalculateDependent();
     return std::nullopt;
 }
 
 ResultRow GridPoint(const ScreenSession& base, std::span<const Sweep> sweeps, std::int64_t index) {
     ScreenSession session = base;
-    std::int64_t stride = GridSize(sweeps);
-    for (const Sweep& sweep : sweeps) {
-        stride /= sweep.size();
-        const Quantity value = sweep.at(index / stride % sweep.size());
-        const Entry entry =
-            Enter(session, sweep.variable(), QuantityToText(value, session.separator()));
-        if (entry.result == EntryResult::Failed) return RowOf(session, index + 1, entry.message);
-    }
-    session.RecalculateDependent();
-    return RowOf(session, index + 1);
+    std::optional<Refusal> refusal = EnterPoint(session, sweeps, index);
+    return RowOf(session, index + 1, std::move(refusal));
 }
 
 }  // namespace vek::planning

@@ -63,7 +63,7 @@ void AppendJsonText(std::string& out, std::string_view text) {
 // Header names and row texts in the same order, so that each name appears once. Numbers are
 // written straight from their digits: a million rows are mostly numbers.
 template <class Visit>
-void ForEachColumn(const ResultRow& row, char separator, Visit visit) {
+void ForEachColumn(const ResultRow& row, char separator, std::string_view error, Visit visit) {
     char number[24];
     const auto written = std::to_chars(std::begin(number), std::end(number), row.row);
     visit("row", Plain({number, static_cast<std::size_t>(written.ptr - number)}));
@@ -76,12 +76,16 @@ void ForEachColumn(const ResultRow& row, char separator, Visit visit) {
     visit("contacts", Plain(row.contacts ? QuantityChars(*row.contacts, separator).view()
                                          : std::string_view()));
     visit("result", Cell{row.result});
-    visit("error", Cell{row.error});
+    visit("error", Cell{error});
+}
+
+std::string ErrorOf(const ResultRow& row, char decimalSeparator, RefusalWording wording) {
+    return row.refusal ? wording(*row.refusal, decimalSeparator) : std::string();
 }
 
 }  // namespace
 
-ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string error) {
+ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::optional<Refusal> refusal) {
     ResultRow result;
     result.row = row;
     for (const Field field : kFields)
@@ -89,13 +93,13 @@ ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string erro
     result.dependent = session.dependent();
     result.population = session.population();
     result.design = session.design();
-    result.failed = !error.empty() || session.ResultFailed();
-    if (error.empty()) {
+    result.failed = refusal || session.ResultFailed();
+    if (!refusal) {
         result.result = session.ResultText();
         result.contacts = session.Contacts();
     }
     if (!result.failed) result.dependentValue = result.values[FieldOf(result.dependent)];
-    result.error = std::move(error);
+    result.refusal = std::move(refusal);
     return result;
 }
 
@@ -113,26 +117,28 @@ char CsvDelimiter(char decimalSeparator) {
 std::string CsvHeader(char decimalSeparator) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     std::string header;
-    ForEachColumn(ResultRow{}, decimalSeparator, [&](std::string_view name, Cell) {
+    ForEachColumn(ResultRow{}, decimalSeparator, {}, [&](std::string_view name, Cell) {
         if (!header.empty()) header += delimiter;
         header += name;
     });
     return header + '\n';
 }
 
-void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator) {
+void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator,
+               RefusalWording wording) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     // Written through a cursor into room made once, as a million rows of short numbers are
     // written fastest: every plain column at its longest, the texts quoted and every quote
     // doubled, the delimiters and the LF.
+    const std::string error = ErrorOf(row, decimalSeparator, wording);
     constexpr std::size_t kColumns = 14;
     const std::size_t room =
-        kColumns * (kMaxPlainBytes + 1) + 2 * (row.result.size() + 2) + 2 * (row.error.size() + 2);
+        kColumns * (kMaxPlainBytes + 1) + 2 * (row.result.size() + 2) + 2 * (error.size() + 2);
     const std::size_t start = out.size();
     out.resize(start + room);
     char* cursor = out.data() + start;
     bool first = true;
-    ForEachColumn(row, decimalSeparator, [&](std::string_view, Cell cell) {
+    ForEachColumn(row, decimalSeparator, error, [&](std::string_view, Cell cell) {
         if (!first) *cursor++ = delimiter;
         first = false;
         cursor = cell.plain ? std::copy(cell.text.begin(), cell.text.end(), cursor)
@@ -142,10 +148,12 @@ void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator) {
     out.resize(static_cast<std::size_t>(cursor - out.data()));
 }
 
-void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator) {
+void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator,
+                RefusalWording wording) {
     out += '{';
     bool first = true;
-    ForEachColumn(row, decimalSeparator, [&](std::string_view name, Cell cell) {
+    const std::string error = ErrorOf(row, decimalSeparator, wording);
+    ForEachColumn(row, decimalSeparator, error, [&](std::string_view name, Cell cell) {
         if (name == "contacts" && cell.text.empty()) return;
         if (!first) out += ',';
         first = false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "planning/entry.h"
 #include "session/screen_session.h"
 
 namespace vek::planning {
@@ -23,27 +24,32 @@ struct ResultRow {
     bool failed = false;
     std::optional<Quantity> dependentValue;  // its stored quantity; none where the row failed
     std::optional<Quantity> contacts;        // none where the row failed or they do not fit
-    std::string result;  // the dependent field's text; empty where an entry failed
-    std::string error;   // the failed entry's message; empty where no entry failed
+    std::string result;              // the dependent field's text; empty where an entry failed
+    std::optional<Refusal> refusal;  // the failed entry; none where every entry was accepted
 };
 
-// The row of the session's screen as it stands. With an `error` the row failed before
+// The row of the session's screen as it stands. With a `refusal` the row failed before
 // "Calcula": no result and no contacts.
-ResultRow RowOf(const ScreenSession& session, std::int64_t row, std::string error = {});
+ResultRow RowOf(const ScreenSession& session, std::int64_t row,
+                std::optional<Refusal> refusal = std::nullopt);
 
 // ';' where ',' is the decimal separator (as Spanish spreadsheets read and write), else ','.
 char CsvDelimiter(char decimalSeparator);
 
-// `field` as RFC 4180 writes it: quoted, its quotes doubled, where it holds the delimiter, a quote
-// or a line end; unchanged otherwise (a leading '=' too: user data is never rewritten).
-void AppendCsvField(std::string& out, std::string_view field, char delimiter);
+// How a front end words a refusal for the "error" column.
+using RefusalWording = std::string (*)(const Refusal& refusal, char decimalSeparator);
 
 // The header line and one line a row, each ending in LF; fields quoted as RFC 4180 says.
 std::string CsvHeader(char decimalSeparator);
-void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator);
+void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator,
+               RefusalWording wording);
+
+// One field, quoted where it holds the delimiter, a quote or a line end.
+void AppendCsvField(std::string& out, std::string_view field, char delimiter);
 
 // One JSON object, every value a string; no "contacts" where there are none.
-void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator);
+void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator,
+                RefusalWording wording);
 
 // `text` as a JSON string, quotes included.
 std::string JsonString(std::string_view text);

@@ -215,10 +215,10 @@ void TForm1::CopyResult() {
     QGuiApplication::clipboard()->setText(Shown(session_.ResultText()));
 }
 
+// The main screen's own result: the exploring window's design is that window's to copy.
 void TForm1::CopyCalcCommand() {
-    const vek::Design design = explore_ != nullptr ? explore_->design() : vek::Design{};
     QString command = QStringLiteral("vek-calc");
-    for (const std::string& argument : vek::planning::CalcArguments(session_, design))
+    for (const std::string& argument : vek::planning::CalcArguments(session_, {}))
         command += QLatin1Char(' ') + Shown(argument);
     QGuiApplication::clipboard()->setText(command);
 }

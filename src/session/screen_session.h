@@ -39,11 +39,19 @@ struct ReportInput {
     char separator = ',';
 };
 
+// The intra-class correlation ρ and mean cluster size m that a design effect was computed from.
+struct Clusters {
+    Quantity correlation;
+    Quantity size;
+    friend bool operator==(const Clusters&, const Clusters&) = default;
+};
+
 // How the sample is drawn and answered, beyond simple random sampling. The main screen never
 // changes it: there every result is simple random sampling's.
 struct Design {
     Quantity designEffect = kNoDesignEffect;
     Quantity responseRate = kFullResponse;
+    std::optional<Clusters> clusters;  // where the design effect came from ρ and m
     friend bool operator==(const Design&, const Design&) = default;
 };
 

@@ -402,7 +402,8 @@ TEST(VekCalcPlanning, HelpExamplesRunAsDocumented) {
 
     const Outcome paragraph = RunVekCalc(
         WithComma({"--finite", "N=1000000", "p=0,5", "E=0,05", "--deff", "2", "--paragraph"}));
-    EXPECT_TRUE(paragraph.out.starts_with("Se necesita una muestra de 768 unidades "))
+    EXPECT_TRUE(paragraph.out.starts_with("Se necesita una muestra de 768 unidades ") &&
+                paragraph.out.ends_with(" con un efecto de diseño de 2.\n"))
         << paragraph.out;
 }
 
@@ -414,6 +415,29 @@ TEST(VekCalcPlanning, PublishedProportionExample) {
     const Outcome outcome = RunVekCalc(WithComma(designed));
     EXPECT_EQ(LineValue(outcome.out, "n"), "768");
     EXPECT_EQ(LineValue(outcome.out, "deff"), "2");
+}
+
+// One reader of a rate for the option and the batch column; a sweep of one value is a list.
+TEST(VekCalcPlanning, RatesAsPercentagesAndSweepsOfOneValue) {
+    for (const char* rate : {"0,7", "70 %", "70%"}) {
+        const Outcome outcome = RunVekCalc(WithComma({"--response-rate", rate}));
+        EXPECT_EQ(LineValue(outcome.out, "response_rate"), "0,7") << rate << outcome.err;
+        EXPECT_EQ(LineValue(outcome.out, "contacts"), "1526") << rate;
+    }
+    Scratch scratch;
+    const std::string file = scratch / "rates.csv";
+    WriteFile(file, "response_rate\n70 %\n150%\n");
+    const Outcome batch = RunVekCalc(WithComma({"--batch", file}));
+    ASSERT_EQ(Lines(batch.out).size(), 3U) << batch.err;
+    EXPECT_TRUE(Lines(batch.out)[1].ends_with(";0,7;1526;1068;")) << batch.out;
+    EXPECT_TRUE(Lines(batch.out)[2].ends_with(
+        ";;;response_rate=150%: refused, the response rate must be above 0 and at most 1"))
+        << batch.out;
+
+    const Outcome single = RunVekCalc(WithComma({"--sweep", "E=0,1"}));
+    EXPECT_EQ(single.status, 0) << single.err;
+    ASSERT_EQ(Lines(single.out).size(), 2U);
+    EXPECT_TRUE(Lines(single.out)[1].starts_with("1;0,25;1,96;0,05;0,1;97;")) << single.out;
 }
 
 // Each row of a sweep is what a separate run with the same actions and VAR=VALUE prints.

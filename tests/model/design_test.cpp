@@ -120,6 +120,11 @@ TEST(Design, Bounds) {
     EXPECT_EQ(VarianceOfProportion(Q(1)), Q(1));  // 0,00009999 rounds up
     EXPECT_EQ(VarianceOfProportion(Q(0)), std::nullopt);
     EXPECT_EQ(VarianceOfProportion(Q(10000)), std::nullopt);
+    // Back from V to the proportion at or below one half.
+    EXPECT_EQ(ProportionOfVariance(Q(2100)), Q(3000));
+    EXPECT_EQ(ProportionOfVariance(Q(475)), Q(500));
+    EXPECT_EQ(ProportionOfVariance(Q(2500)), Q(5000));
+    EXPECT_EQ(ProportionOfVariance(Q(3000)), Q(5000));
 }
 
 TEST(Design, Contacts) {

@@ -73,7 +73,7 @@ TEST(Batch, RowsApplyPopulationThenDependentThenValues) {
     ASSERT_TRUE(std::holds_alternative<std::vector<ResultRow>>(outcome));
     const ResultRow& row = std::get<std::vector<ResultRow>>(outcome).at(0);
     EXPECT_EQ(row.row, 1);
-    EXPECT_EQ(row.error, "");
+    EXPECT_FALSE(row.refusal);
     EXPECT_EQ(row.values[Field::N], Quantity::FromScaled(50000000));
     EXPECT_EQ(row.dependent, Dependent::E);
     EXPECT_EQ(row.result, QuantityToText(row.values[Field::E], ','));
@@ -87,8 +87,8 @@ TEST(Batch, IccAndClusterSizeGoTogether) {
     ASSERT_EQ(rows.size(), 3U);
     EXPECT_EQ(rows[0].design.designEffect, Quantity::FromScaled(12000));
     EXPECT_FALSE(rows[0].failed);
-    EXPECT_EQ(rows[1].error, "icc=0,1: needs cluster_size in the same row");
-    EXPECT_EQ(rows[2].error, "cluster_size=3: needs icc in the same row");
+    EXPECT_EQ(rows[1].refusal, (Refusal{Reason::Unpaired, Variable::icc, "0,1"}));
+    EXPECT_EQ(rows[2].refusal, (Refusal{Reason::Unpaired, Variable::cluster_size, "3"}));
     for (const ResultRow& row : {rows[1], rows[2]}) {
         EXPECT_TRUE(row.failed);
         EXPECT_EQ(row.design.designEffect, kNoDesignEffect);
