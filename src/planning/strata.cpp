@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "model/fields.h"
+#include "planning/entry.h"
 
 namespace vek::planning {
 
@@ -110,7 +111,10 @@ private:
                                                Quantity& value) const {
         const std::string& text = row_[column];
         if (text.empty()) return std::nullopt;
-        const std::optional<Quantity> read = QuantityFromText(text, separator_);
+        // A rate is read as everywhere else: 0,7, "70 %" or "70%".
+        const std::optional<Quantity> read = column == StrataColumn::response_rate
+                                                 ? RateFromText(text, separator_)
+                                                 : QuantityFromText(text, separator_);
         if (!read) return Refusal(StrataProblem::NotANumber, column);
         if (!rule(*read)) return Refusal(StrataProblem::Refused, column);
         value = *read;

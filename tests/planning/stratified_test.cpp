@@ -224,7 +224,9 @@ TEST_P(StratumErrors, AreTheScreensE) {
     const Stratum& stratum = design->strata.front();
     const Quantity whole = Quantity::FromScaled(Quantity::kScale);
     ScreenSession session(',');
-    session.SetDesign({.designEffect = stratum.designEffect});
+    Design effect;
+    effect.designEffect = stratum.designEffect;
+    session.SetDesign(effect);
     ASSERT_EQ(session.Restore({stratum.variance, screen.state().StandardDistance, whole,
                                Quantity::FromScaled(design->total * Quantity::kScale),
                                Quantity::FromScaled(stratum.size * Quantity::kScale), 3, 1}),
@@ -530,7 +532,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "es 0,98."},
         ParagraphCase{"neymanWithResponse",
                       "stratum;N;V;response_rate",
-                      {"a;1000;0,25;0,5", "b;3000;0,09;"},
+                      {"a;1000;0,25;50 %", "b;3000;0,09;"},
                       {.method = kNeyman, .totalN = "400"},
                       "Se reparte una muestra de 400 unidades entre 2 estratos con afijación de "
                       "Neyman. Con una confianza del 95 % (Z = 1,96), el error de precisión del "
