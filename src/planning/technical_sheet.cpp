@@ -2,6 +2,8 @@
 #include "planning/technical_sheet.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "planning/confidence.h"
 #include "planning/paragraph.h"
@@ -33,8 +35,9 @@ public:
     void Line(const std::string& label, const std::string& text) {
         text_ += label + ": " + text + "\n";
     }
-    void Universe(std::optional<std::int64_t> size) {
-        Line("Universo", size ? "población finita de " + Whole(*size) + " unidades."
+    // The size of a finite population, as written; none for an infinite one.
+    void Universe(const std::optional<std::string>& size) {
+        Line("Universo", size ? "población finita de " + *size + " unidades."
                               : std::string("población infinita."));
     }
     std::string Take() { return std::move(text_); }
@@ -66,7 +69,7 @@ ErrorWording SimpleWording(const ScreenSession& session, const Sheet& sheet) {
 }
 
 std::string DesignLine(const Design& design, const Sheet& sheet) {
-    if (design.designEffect == kNoDesignEffect && !design.clusters) {
+    if (design.designEffect == kNoDesignEffect) {
         return "muestreo aleatorio simple.";
     }
     std::string line = "muestreo con efecto de diseño " + sheet.Value(design.designEffect);
@@ -119,7 +122,7 @@ std::string TechnicalSheet(const ScreenSession& session) {
     const Design& design = session.design();
     Sheet sheet(separator);
     sheet.Universe(session.population() == Population::Finite
-                       ? std::optional(state.PopulationSize.scaled() / Quantity::kScale)
+                       ? std::optional(sheet.Value(state.PopulationSize))
                        : std::nullopt);
     sheet.Line("Tamaño de la muestra",
                Sheet::Interviews(sheet.Value(state.SampleSize), state.SampleSize == kOne) + ".");
@@ -147,7 +150,7 @@ std::string TechnicalSheet(const ScreenSession& session) {
 std::string StratifiedSheet(const StratifiedDesign& design, const ScreenSession& screen) {
     const char separator = screen.separator();
     Sheet sheet(separator);
-    sheet.Universe(design.size);
+    sheet.Universe(sheet.Whole(design.size));
     sheet.Line("Tamaño de la muestra",
                Sheet::Interviews(sheet.Whole(design.total), design.total == 1) + ".");
     if (design.ExpectsNonResponse()) {
