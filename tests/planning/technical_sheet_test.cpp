@@ -79,12 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string(kSimpleError) +
                       "99,7 % (tres sigmas) y V = 3, considerando un efecto de diseño de 2.\n"},
         SheetCase{"proportionAndResponse",
-                  {{Variable::N, "50000"},
+                  {{Variable::N, "50000,5"},
                    {Variable::p, "0,3"},
                    {Variable::n, "1563"},
                    {Variable::response_rate, "0,7"}},
                   true,
-                  "Universo: población finita de 50000 unidades.\n"
+                  "Universo: población finita de 50000,5 unidades.\n"
                   "Tamaño de la muestra: 1563 entrevistas.\n"
                   "Contactos previstos: 2233 (tasa de respuesta esperada del 70 %).\n"
                   "Diseño: muestreo aleatorio simple.\n"
