@@ -22,6 +22,7 @@
 #include "help/concept_window.h"
 #include "planning/paragraph.h"
 #include "planning/table.h"
+#include "planning/technical_sheet.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
 #include "ui_explore_window.h"
@@ -69,10 +70,10 @@ vek::platform::FileDialogRequest ChartExportRequest() {
             QStringLiteral("png")};
 }
 
-// Four lines of the paragraph: its longest, with a design and a rate, needs three at the least
-// width.
-int ParagraphHeight(const QPlainTextEdit& paragraph) {
-    constexpr int kLines = 4;
+// Six lines each, side by side: all that a 1024 × 768 screen leaves. A simple design's paragraph
+// and sheet show whole; with ρ and m and a rate both scroll a line or two at the least width.
+int ProseHeight(const QPlainTextEdit& paragraph) {
+    constexpr int kLines = 6;
     const int margin = static_cast<int>(paragraph.document()->documentMargin());
     return kLines * paragraph.fontMetrics().lineSpacing() + 2 * (margin + paragraph.frameWidth());
 }
@@ -122,7 +123,8 @@ ExploreWindow::ExploreWindow(ExploreContext context, QWidget* parent)
     ui->chartView->setRenderHint(QPainter::Antialiasing);
     chart_->legend()->hide();
     ui->chartView->setMinimumSize(vek::explore::LeastChartSize(*chart_));
-    ui->paragraph->setFixedHeight(ParagraphHeight(*ui->paragraph));
+    for (QPlainTextEdit* prose : {ui->paragraph, ui->sheet})
+        prose->setFixedHeight(ProseHeight(*prose));
     ui->table->setModel(&model_);
     ui->table->verticalHeader()->setDefaultSectionSize(ui->table->fontMetrics().height() +
                                                        kRowPadding);
@@ -189,6 +191,7 @@ void ExploreWindow::ConnectHandlers() {
         {ui->exportChart, &ExploreWindow::ExportChart},
         {ui->copyTable, &ExploreWindow::CopyTable},
         {ui->copyParagraph, &ExploreWindow::CopyParagraph},
+        {ui->copySheet, &ExploreWindow::CopySheet},
         {ui->copyCommand, &ExploreWindow::CopyCommand},
     };
     for (const auto& [button, action] : actions) {
@@ -372,6 +375,7 @@ void ExploreWindow::ShowExploration() {
                 contacts ? Shown(vek::QuantityToText(*contacts, shown.designed.separator()))
                          : QStringLiteral("—")));
     ui->paragraph->setPlainText(Shown(vek::planning::ProtocolParagraph(shown.designed)));
+    ui->sheet->setPlainText(Shown(vek::planning::TechnicalSheet(shown.designed)).trimmed());
 }
 
 void ExploreWindow::ShowGrid() {
@@ -435,14 +439,14 @@ void ExploreWindow::ShowState() {
 }
 
 void ExploreWindow::ShowStale(bool stale) {
-    for (QWidget* view :
-         {static_cast<QWidget*>(ui->table), static_cast<QWidget*>(ui->chartView),
-          static_cast<QWidget*>(ui->summaryLabel), static_cast<QWidget*>(ui->paragraph)}) {
+    for (QWidget* view : {static_cast<QWidget*>(ui->table), static_cast<QWidget*>(ui->chartView),
+                          static_cast<QWidget*>(ui->summaryLabel),
+                          static_cast<QWidget*>(ui->paragraph), static_cast<QWidget*>(ui->sheet)}) {
         view->setEnabled(!stale);
     }
     chart_->setOpacity(stale ? 0.4 : 1.0);
     for (QPushButton* output : {ui->exportTable, ui->exportData, ui->exportChart, ui->copyTable,
-                                ui->copyParagraph, ui->copyCommand}) {
+                                ui->copyParagraph, ui->copySheet, ui->copyCommand}) {
         output->setEnabled(!stale);
     }
 }
@@ -521,6 +525,10 @@ void ExploreWindow::CopyTable() {
 
 void ExploreWindow::CopyParagraph() {
     QGuiApplication::clipboard()->setText(ui->paragraph->toPlainText());
+}
+
+void ExploreWindow::CopySheet() {
+    QGuiApplication::clipboard()->setText(ui->sheet->toPlainText() + QLatin1Char('\n'));
 }
 
 void ExploreWindow::CopyCommand() {

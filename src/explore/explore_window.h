@@ -102,6 +102,7 @@ private:
     void ExportChart();
     void CopyTable();
     void CopyParagraph();
+    void CopySheet();
     void CopyCommand();
     void Save(const QString& path, const QByteArray& bytes);
     template <class Handler>

@@ -41,7 +41,7 @@ public:
         if (stratum.name.empty()) return Refusal(StrataProblem::EmptyName);
         if (stratum.name == kTotalRowName) return Refusal(StrataProblem::ReservedName);
         if (auto refused = Whole(StrataColumn::N, stratum.size)) return refused;
-        if (auto refused = Variance(stratum.variance)) return refused;
+        if (auto refused = Variance(stratum)) return refused;
         if (auto refused =
                 OptionalValue(StrataColumn::deff, IsDesignEffect, stratum.designEffect)) {
             return refused;
@@ -89,7 +89,7 @@ private:
     }
 
     // V as the V field reads it, or p as the p= action turns it into V.
-    std::optional<StrataRefusal> Variance(Quantity& variance) const {
+    std::optional<StrataRefusal> Variance(Stratum& stratum) const {
         const bool typed = !row_[StrataColumn::V].empty();
         const bool proportion = !row_[StrataColumn::p].empty();
         if (typed && proportion) return Refusal(StrataProblem::BothVarianceAndProportion);
@@ -101,7 +101,8 @@ private:
             typed ? (IsPopulationVariance(*read) ? read : std::nullopt)
                   : VarianceOfProportion(*read);
         if (!accepted) return Refusal(StrataProblem::Refused, column);
-        variance = *accepted;
+        stratum.variance = *accepted;
+        if (!typed) stratum.proportion = read;
         return std::nullopt;
     }
 

@@ -242,6 +242,29 @@ private slots:
         QVERIFY(part<QLabel>("messageLabel")->text().contains(QStringLiteral("entre 0 y 1")));
     }
 
+    // The sheet follows the screen: p used as V is named, in points of a percentage; a V typed
+    // on the main screen is not a proportion's.
+    void sheetFollowsTheScreen() {
+        open();
+        setText("proportionEdit", QStringLiteral("0,3"));
+        QTest::mouseClick(part<QPushButton>("useAsVButton"), Qt::LeftButton);
+        settle();
+        const auto sheet = [this] { return part<QPlainTextEdit>("sheet")->toPlainText(); };
+        QVERIFY2(sheet().contains(QStringLiteral("Tamaño de la muestra: 897 entrevistas.")) &&
+                     sheet().contains(QStringLiteral("Error muestral: ±3,0 %")) &&
+                     sheet().contains(QStringLiteral("y p = 0,3,")),
+                 qPrintable(sheet()));
+        QTest::mouseClick(part<QPushButton>("copySheet"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), sheet() + QLatin1Char('\n'));
+        form1->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), form1.get());
+        type(Field::V, QStringLiteral("0,2"));
+        settle();
+        QVERIFY2(sheet().contains(QStringLiteral("Error muestral: ±0,03 ")) &&
+                     sheet().contains(QStringLiteral("y V = 0,2,")),
+                 qPrintable(sheet()));
+    }
+
     // The cell nearest the screen is found on p where p is an axis: p ≤ 0,5 with p(1 − p) = V.
     void nearestCellFindsPFromV() {
         finiteOf(QStringLiteral("50000"));
