@@ -102,7 +102,10 @@ private:
     void ExportChart();
     void CopyTable();
     void CopyParagraph();
+    QString Command() const;
     void CopyCommand();
+    void OpenStrata();
+    void SaveReport();
     void Save(const QString& path, const QByteArray& bytes);
     template <class Handler>
     void Guarded(Handler handler);
