@@ -96,7 +96,8 @@ public:
         Block(QString(), Font(kTablePoints));
         QTextTableFormat format;
         format.setHeaderRowCount(1);
-        format.setBorder(0.5);
+        format.setBorder(1);
+        format.setBorderCollapse(true);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setCellSpacing(0);
         format.setCellPadding(2);
@@ -107,6 +108,10 @@ public:
             for (qsizetype c = 0; c < columns.size(); ++c) {
                 QTextCursor cell =
                     table->cellAt(static_cast<int>(row), static_cast<int>(c)).firstCursorPosition();
+                // Names on the left, numbers on the right.
+                QTextBlockFormat aligned;
+                aligned.setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+                cell.setBlockFormat(aligned);
                 cell.insertText(lines[row].value(columns[c]), Font(kTablePoints, row == 0));
             }
         }

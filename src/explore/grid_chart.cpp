@@ -355,8 +355,11 @@ QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
 
 void ShowRoundTicks(QCategoryAxis& axis, double low, double high, char separator,
                     const QString& title) {
+    // Up to the first round value at or above `high`, so that nothing drawn reaches the edge.
+    const double step = TickStep(high - low, kSmallestStep);
     ShowTicks(axis,
-              RoundTicks(low, high, kSmallestStep, [&](double y) { return Text(y, separator); }),
+              RoundTicks(low, std::ceil(high / step) * step, kSmallestStep,
+                         [&](double y) { return Text(y, separator); }),
               title);
 }
 

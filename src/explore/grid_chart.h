@@ -50,7 +50,8 @@ QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg);
 void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& layout,
                 const std::function<void(QChart&)>& draw);
 
-// An axis labelled at round values from `low` to `high`, each written by QuantityToText.
+// An axis labelled at round values from `low` to the first at or above `high`, each written by
+// QuantityToText.
 void ShowRoundTicks(QCategoryAxis& axis, double low, double high, char separator,
                     const QString& title);
 

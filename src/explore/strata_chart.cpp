@@ -20,6 +20,7 @@ namespace {
 const QColor kBars(0x4e, 0x79, 0xa7);
 const QColor kLine(0xe1, 0x57, 0x59);
 constexpr qreal kLineWidth = 2;
+constexpr double kLeastError = 0.0001;  // a quantity's resolution
 
 QString Text(Quantity value, char separator) {
     return QString::fromStdString(QuantityToText(value, separator));
@@ -34,10 +35,10 @@ QString ShowStrata(QChart& chart, const planning::StratifiedDesign& design, char
         delete axis;
     }
     const std::size_t drawn = std::min(design.strata.size(), kMostBars);
-    auto* sizes = new QBarSet(QStringLiteral("n"));
+    auto* sizes = new QBarSet(QStringLiteral("Tamaño de la muestra (n)"));
     sizes->setColor(kBars);
     auto* errors = new QLineSeries;
-    errors->setName(QStringLiteral("E"));
+    errors->setName(QStringLiteral("Error de precisión (E), a la derecha"));
     errors->setPen(QPen(kLine, kLineWidth));
     QStringList names;
     double mostN = 0;
@@ -61,22 +62,25 @@ QString ShowStrata(QChart& chart, const planning::StratifiedDesign& design, char
     chart.addSeries(bars);
     chart.addSeries(errors);
 
+    // The legend names the bars and the line; the axes need no titles of their own.
     auto* strata = new QBarCategoryAxis;
     strata->append(names);
-    strata->setTitleText(QStringLiteral("Estrato"));
-    chart.addAxis(strata, Qt::AlignBottom);
     auto* n = new QCategoryAxis;
     n->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    ShowRoundTicks(*n, 0, std::max(mostN, 1.0), separator,
-                   QStringLiteral("Tamaño de la muestra (n)"));
-    chart.addAxis(n, Qt::AlignLeft);
+    ShowRoundTicks(*n, 0, std::max(mostN, 1.0), separator, {});
     auto* e = new QCategoryAxis;
     e->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    ShowRoundTicks(*e, 0, std::max(mostE, 0.0001), separator,
-                   QStringLiteral("Error de precisión (E)"));
+    ShowRoundTicks(*e, 0, std::max(mostE, kLeastError), separator, {});
     e->setLinePenColor(kLine);
+    e->setLabelsColor(kLine);
     e->setGridLineVisible(false);
-    chart.addAxis(e, Qt::AlignRight);
+    for (const auto& [axis, side] :
+         {std::pair<QAbstractAxis*, Qt::Alignment>{strata, Qt::AlignBottom},
+          {n, Qt::AlignLeft},
+          {e, Qt::AlignRight}}) {
+        axis->setTruncateLabels(false);
+        chart.addAxis(axis, side);
+    }
     bars->attachAxis(strata);
     bars->attachAxis(n);
     errors->attachAxis(strata);

@@ -97,6 +97,8 @@ StrataWindow::StrataWindow(ExploreContext context, QWidget* parent)
     ui->totalEdit->setText(Text(main.state().SampleSize, main.separator()));
     ui->fixedCostEdit->setText(QStringLiteral("0"));
     chart_ = new QChart;
+    chart_->setMargins({});
+    chart_->legend()->setAlignment(Qt::AlignBottom);
     ui->chartView->setChart(chart_);
     ui->chartView->setRenderHint(QPainter::Antialiasing);
     ui->table->setModel(&model_);
@@ -108,6 +110,9 @@ StrataWindow::StrataWindow(ExploreContext context, QWidget* parent)
     ConnectHandlers();
     ShowChoices();
     Refresh();
+    // Ready for a paste into its first cell.
+    ui->table->setCurrentIndex(model_.index(0, 0));
+    ui->table->setFocus();
 }
 
 StrataWindow::~StrataWindow() = default;
