@@ -67,7 +67,11 @@ QTextCharFormat Font(qreal points, bool bold = false, bool mono = false) {
 
 class Composer {
 public:
-    explicit Composer(QTextDocument& document) : cursor_(&document) {}
+    // One edit: the document is laid out once, at the end, not after every cell.
+    explicit Composer(QTextDocument& document) : cursor_(&document) { cursor_.beginEditBlock(); }
+    ~Composer() { cursor_.endEditBlock(); }
+    Composer(const Composer&) = delete;
+    Composer& operator=(const Composer&) = delete;
 
     void Block(const QString& text, const QTextCharFormat& format, qreal gapBefore = 0) {
         QTextBlockFormat block;

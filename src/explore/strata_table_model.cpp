@@ -136,6 +136,7 @@ QVariant StrataTableModel::data(const QModelIndex& index, int role) const {
             if (result) return ResultText(index.row(), column);
             return Shown(rows_[static_cast<std::size_t>(index.row())][ColumnAt(column)]);
         case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
             return refused != refused_.end() ? QVariant(refused->second) : QVariant();
         case Qt::BackgroundRole:
             if (refused != refused_.end()) return QBrush(kRefused);

@@ -27,13 +27,6 @@ public:
 
     void Refresh() override;
 
-    const StrataTableModel& table() const { return model_; }
-    // The design shown, as vek-calc --strata prints it.
-    QByteArray ResultsCsv() const;
-    // The strata file of the table, and the command that reproduces the results with it.
-    QByteArray StrataFile() const;
-    QString Command() const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,6 +43,11 @@ private:
     void ShowDesign();
     void ShowRefusal(const vek::planning::StrataRefusal& refusal);
     QString SumText() const;
+    // The design shown, as vek-calc --strata prints it.
+    QByteArray ResultsCsv() const;
+    // The strata file of the table, and the command that reproduces the results with it.
+    QByteArray StrataFile() const;
+    QString Command() const;
 
     void Paste();
     void AddRow();
