@@ -132,13 +132,18 @@ void CheckCombinations(const Invocation& invocation) {
     if (invocation.sweeps.size() > 2) throw UsageError("--sweep is given at most twice");
     const bool sweeps = !invocation.sweeps.empty();
     if (sweeps && invocation.batchPath) throw UsageError("--sweep and --batch cannot go together");
-    const bool writes = invocation.savesAFile || invocation.reportPath || invocation.paragraph;
+    const bool prose = invocation.paragraph || invocation.sheet;
+    const bool writes = invocation.savesAFile || invocation.reportPath || prose;
     if ((sweeps || invocation.batchPath) && writes) {
         throw UsageError(std::string(sweeps ? "--sweep" : "--batch") +
-                         " cannot go with --save, --report or --paragraph");
+                         " cannot go with --save, --report, --paragraph or --ficha");
     }
-    if (invocation.paragraph && invocation.reportPath) {
-        throw UsageError("--paragraph and --report cannot go together");
+    if (invocation.paragraph && invocation.sheet) {
+        throw UsageError("--paragraph and --ficha cannot go together");
+    }
+    if (prose && invocation.reportPath) {
+        throw UsageError(std::string(invocation.sheet ? "--ficha" : "--paragraph") +
+                         " and --report cannot go together");
     }
     CheckStrata(invocation);
 }
@@ -192,6 +197,8 @@ Invocation ParseArguments(std::span<const std::string_view> arguments) {
             invocation.version = true;
         } else if (option == "--paragraph") {
             invocation.paragraph = true;
+        } else if (option == "--ficha") {
+            invocation.sheet = true;
         } else if (option == "--dependent") {
             invocation.actions.emplace_back(ChooseDependent{DependentNamed(value(), option)});
         } else if (option == "--calculate") {
@@ -241,8 +248,9 @@ std::string_view HelpText() {
        vek-calc [--separator C] [--json] [DESIGN] ACTION... --sweep VAR=VALUES
                 [--sweep VAR=VALUES]
        vek-calc [--separator C] [--json] [DESIGN] ACTION... --batch FILE
-       vek-calc [--separator C] [DESIGN] ACTION... --paragraph
-       vek-calc [--separator C] [--json | --paragraph] [Z=TEXT | prob=TEXT]
+       vek-calc [--separator C] [DESIGN] ACTION... (--paragraph | --ficha)
+       vek-calc [--separator C] [--json | --paragraph | --ficha]
+                [Z=TEXT | prob=TEXT]
                 --strata FILE --allocation METHOD
                 (--total-n T | --target-E E | --budget C [--fixed-cost C0])
 
@@ -356,7 +364,7 @@ Stratified designs:
   C0 + sum(c_h n_h). E_st = rounded(Z x sqrt(sum of
   W_h^2 S_h^2 (N_h - n_h) / ((N_h - 1) n_h))), W_h = N_h / N, a census adding
   0; a single stratum's E_st is its E. --json prints one JSON object a line,
-  --paragraph a paragraph in Spanish instead.
+  --paragraph a paragraph in Spanish instead, --ficha the technical sheet.
 
 Options:
   --separator C      decimal separator, ',' or '.', for reading and writing
@@ -369,6 +377,12 @@ Options:
   --paragraph        instead of the lines below, a sentence or two in Spanish
                      (UTF-8) for a survey protocol: the result, the values and
                      confidence used, the population and the design.
+  --ficha            instead of the lines below, the technical sheet ("ficha
+                     técnica") in Spanish (UTF-8), as polls publish it:
+                     universe, sample, contacts, design and sampling error.
+                     The error of a proportion (V 0,25, or V from p=) is in
+                     points of a percentage; Z 2 and 3 are stated as
+                     95,5 % (dos sigmas) and 99,7 % (tres sigmas).
   --version          print the program's version.
   -h, --help         print this help.
 
@@ -415,6 +429,10 @@ Examples:
                      "2;...;279;3000;n;finite;1;1;279;279;".
   vek-calc --separator , --finite N=1000000 p=0,5 E=0,05 --deff 2 --paragraph
                      "Se necesita una muestra de 768 unidades ..."
+  vek-calc --separator , --dependent E n=1200 Z=2 --ficha
+                     "Error muestral: ±2,9 % para el conjunto de la muestra,
+                     para un nivel de confianza del 95,5 % (dos sigmas) y
+                     P = Q, en el supuesto de muestreo aleatorio simple."
   vek-calc --separator , --strata regiones.csv --allocation neyman \
            --total-n 1000
                      with regiones.csv holding the lines "stratum;N;p;cost",

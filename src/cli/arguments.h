@@ -66,6 +66,7 @@ struct Invocation {
     bool help = false;
     bool version = false;
     bool paragraph = false;
+    bool sheet = false;                     // --ficha: the technical sheet instead of the lines
     std::optional<std::string> reportPath;  // written after the final calculation
     std::vector<Action> actions;
     DesignOptions design;

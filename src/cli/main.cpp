@@ -15,6 +15,7 @@
 #include "model/recalc.h"
 #include "planning/paragraph.h"
 #include "planning/sweep.h"
+#include "planning/technical_sheet.h"
 #include "platform/regional.h"
 
 namespace {
@@ -120,6 +121,8 @@ int Run(const std::vector<std::string_view>& arguments) {
     const bool withDesign = invocation.design.given();
     if (invocation.paragraph) {
         std::cout << vek::planning::ProtocolParagraph(session) << "\n";
+    } else if (invocation.sheet) {
+        std::cout << vek::planning::TechnicalSheet(session);
     } else if (invocation.reportPath != kStdoutPath) {
         std::cout << (invocation.json ? SummaryJson(session, withDesign)
                                       : SummaryLines(session, withDesign));

@@ -9,6 +9,7 @@
 #include "planning/paragraph.h"
 #include "planning/strata_file.h"
 #include "planning/table.h"
+#include "planning/technical_sheet.h"
 
 namespace vek::cli {
 
@@ -191,6 +192,8 @@ void WriteStrata(const Invocation& invocation, const ScreenSession& screen, std:
     if (!design) throw UsageError(StrataRefusalText(design.refusal(), table.lines, separator));
     if (invocation.paragraph) {
         Put(out, planning::StratifiedParagraph(*design, screen) + "\n");
+    } else if (invocation.sheet) {
+        Put(out, planning::StratifiedSheet(*design, screen));
     } else if (invocation.json) {
         Put(out, planning::StrataJsonLines(*design, separator));
     } else {

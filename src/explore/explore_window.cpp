@@ -23,6 +23,7 @@
 #include "help/concept_window.h"
 #include "planning/paragraph.h"
 #include "planning/table.h"
+#include "planning/technical_sheet.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
 #include "ui_explore_window.h"
@@ -70,10 +71,10 @@ vek::platform::FileDialogRequest ChartExportRequest() {
             QStringLiteral("png")};
 }
 
-// Four lines of the paragraph: its longest, with a design and a rate, needs three at the least
-// width.
-int ParagraphHeight(const QPlainTextEdit& paragraph) {
-    constexpr int kLines = 4;
+// Six lines beside each other: the paragraph's longest, with a design and a rate, and a sheet
+// with a design, contacts and its error over three lines, at half the least width.
+int ProseHeight(const QPlainTextEdit& paragraph) {
+    constexpr int kLines = 6;
     const int margin = static_cast<int>(paragraph.document()->documentMargin());
     return kLines * paragraph.fontMetrics().lineSpacing() + 2 * (margin + paragraph.frameWidth());
 }
@@ -123,7 +124,8 @@ ExploreWindow::ExploreWindow(ExploreContext context, QWidget* parent)
     ui->chartView->setRenderHint(QPainter::Antialiasing);
     chart_->legend()->hide();
     ui->chartView->setMinimumSize(vek::explore::LeastChartSize(*chart_));
-    ui->paragraph->setFixedHeight(ParagraphHeight(*ui->paragraph));
+    for (QPlainTextEdit* prose : {ui->paragraph, ui->sheet})
+        prose->setFixedHeight(ProseHeight(*prose));
     ui->table->setModel(&model_);
     ui->table->verticalHeader()->setDefaultSectionSize(ui->table->fontMetrics().height() +
                                                        kRowPadding);
@@ -190,6 +192,7 @@ void ExploreWindow::ConnectHandlers() {
         {ui->exportChart, &ExploreWindow::ExportChart},
         {ui->copyTable, &ExploreWindow::CopyTable},
         {ui->copyParagraph, &ExploreWindow::CopyParagraph},
+        {ui->copySheet, &ExploreWindow::CopySheet},
         {ui->copyCommand, &ExploreWindow::CopyCommand},
         {ui->pdfReport, &ExploreWindow::SaveReport},
         {ui->openStrata, &ExploreWindow::OpenStrata},
@@ -375,6 +378,7 @@ void ExploreWindow::ShowExploration() {
                 contacts ? Shown(vek::QuantityToText(*contacts, shown.designed.separator()))
                          : QStringLiteral("—")));
     ui->paragraph->setPlainText(Shown(vek::planning::ProtocolParagraph(shown.designed)));
+    ui->sheet->setPlainText(Shown(vek::planning::TechnicalSheet(shown.designed)).trimmed());
 }
 
 void ExploreWindow::ShowGrid() {
@@ -438,14 +442,14 @@ void ExploreWindow::ShowState() {
 }
 
 void ExploreWindow::ShowStale(bool stale) {
-    for (QWidget* view :
-         {static_cast<QWidget*>(ui->table), static_cast<QWidget*>(ui->chartView),
-          static_cast<QWidget*>(ui->summaryLabel), static_cast<QWidget*>(ui->paragraph)}) {
+    for (QWidget* view : {static_cast<QWidget*>(ui->table), static_cast<QWidget*>(ui->chartView),
+                          static_cast<QWidget*>(ui->summaryLabel),
+                          static_cast<QWidget*>(ui->paragraph), static_cast<QWidget*>(ui->sheet)}) {
         view->setEnabled(!stale);
     }
     chart_->setOpacity(stale ? 0.4 : 1.0);
     for (QPushButton* output : {ui->exportTable, ui->exportData, ui->exportChart, ui->copyTable,
-                                ui->copyParagraph, ui->copyCommand, ui->pdfReport}) {
+                                ui->copyParagraph, ui->copySheet, ui->copyCommand, ui->pdfReport}) {
         output->setEnabled(!stale);
     }
 }
@@ -526,6 +530,10 @@ void ExploreWindow::CopyParagraph() {
     QGuiApplication::clipboard()->setText(ui->paragraph->toPlainText());
 }
 
+void ExploreWindow::CopySheet() {
+    QGuiApplication::clipboard()->setText(ui->sheet->toPlainText() + QLatin1Char('\n'));
+}
+
 QString ExploreWindow::Command() const {
     const vek::ScreenSession& designed = shown_.exploration->designed;
     QString command = QStringLiteral("vek-calc");
@@ -553,6 +561,7 @@ void ExploreWindow::SaveReport() {
     const vek::ScreenSession& designed = shown_.exploration->designed;
     vek::explore::DesignReport report;
     report.title = QStringLiteral("Diseño de la muestra");
+    report.sheet = Shown(vek::planning::TechnicalSheet(designed));
     report.paragraph = Shown(vek::planning::ProtocolParagraph(designed));
     report.tableTitle = QStringLiteral("Tabla");
     report.table = model_.Lines();

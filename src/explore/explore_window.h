@@ -102,6 +102,7 @@ private:
     void ExportChart();
     void CopyTable();
     void CopyParagraph();
+    void CopySheet();
     QString Command() const;
     void CopyCommand();
     void OpenStrata();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explore/spanish.h"
 
+#include "planning/confidence.h"
 #include "planning/csv_reader.h"
 
 namespace vek::explore {
@@ -521,8 +522,7 @@ QString DistanceAndConfidence(const ScreenSession& screen) {
     const ModelState& state = screen.state();
     return QStringLiteral("Z = %1 (confianza del %2)")
         .arg(Text(state.StandardDistance, screen.separator()),
-             Percent(Quantity::FromScaled(Quantity::kScale - state.ErrorProbability.scaled()),
-                     screen.separator()));
+             Shown(planning::ConfidencePercent(state, screen.separator())));
 }
 
 }  // namespace vek::explore

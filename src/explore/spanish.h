@@ -45,7 +45,8 @@ QString StrataToMend(const planning::StrataRefusal& refusal, char separator);
 // «Zona»."
 QString InputRefused(const planning::InputRefusal& refusal);
 
-// "Z = 1,96 (confianza del 95 %)": the screen's distance and the confidence of its prob.
+// "Z = 1,96 (confianza del 95 %)": the screen's distance and the confidence a document states
+// for it.
 QString DistanceAndConfidence(const ScreenSession& screen);
 
 }  // namespace vek::explore

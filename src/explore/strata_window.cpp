@@ -21,6 +21,7 @@
 #include "files/save_file.h"
 #include "planning/exploring.h"
 #include "planning/paragraph.h"
+#include "planning/technical_sheet.h"
 #include "platform/dialogs.h"
 #include "ui_strata_window.h"
 
@@ -271,8 +272,10 @@ void StrataWindow::ShowDesign() {
     }
     if (!stale_) ui->sumLabel->setText(SumText());
     if (!shown_) return;
-    const char separator = context_.session->separator();
-    ui->chartView->setAccessibleDescription(vek::explore::ShowStrata(*chart_, *shown_, separator));
+    const vek::ScreenSession& main = *context_.session;
+    ui->sheet->setPlainText(Shown(vek::planning::StratifiedSheet(*shown_, main)).trimmed());
+    ui->chartView->setAccessibleDescription(
+        vek::explore::ShowStrata(*chart_, *shown_, main.separator()));
 }
 
 QString StrataWindow::SumText() const {
@@ -413,7 +416,7 @@ void StrataWindow::CopyCommand() {
 }
 
 void StrataWindow::CopySheet() {
-    QGuiApplication::clipboard()->setText(ui->sheet->toPlainText());
+    QGuiApplication::clipboard()->setText(ui->sheet->toPlainText() + QLatin1Char('\n'));
 }
 
 void StrataWindow::SaveReport() {
@@ -426,7 +429,7 @@ void StrataWindow::SaveReport() {
     const std::shared_ptr<const vek::planning::StratifiedDesign> design = shown_;
     vek::explore::DesignReport report;
     report.title = QStringLiteral("Diseño estratificado de la muestra");
-    report.sheet = ui->sheet->toPlainText();
+    report.sheet = Shown(vek::planning::StratifiedSheet(*design, main));
     report.paragraph = Shown(vek::planning::StratifiedParagraph(*design, main));
     report.tableTitle = QStringLiteral("Estratos");
     report.table = model_.Lines();

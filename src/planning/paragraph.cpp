@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/paragraph.h"
 
+#include "planning/confidence.h"
+
 namespace vek::planning {
 
 namespace {
@@ -20,13 +22,9 @@ public:
     }
     std::string Sample() const { return Units(session_.state().SampleSize); }
 
-    // 100 × (1 − prob), on the scaled integers.
-    std::string ConfidencePercent() const {
-        const std::int64_t prob = session_.state().ErrorProbability.scaled();
-        return Percent(Quantity::FromScaled(Quantity::kScale - prob));
-    }
     std::string Confidence() const {
-        return "una confianza del " + ConfidencePercent() + " (Z = " + Stored(Field::Z) + ")";
+        return "una confianza del " + ConfidencePercent(session_.state(), session_.separator()) +
+               " (Z = " + Stored(Field::Z) + ")";
     }
     std::string Error() const { return "un error de precisión de " + Stored(Field::E); }
     std::string Variance() const { return "una varianza poblacional de " + Stored(Field::V); }
@@ -105,7 +103,9 @@ std::string WhatFailed(Dependent dependent) {
     return {};
 }
 
-std::string MethodWords(AllocationMethod method) {
+}  // namespace
+
+std::string AllocationWords(AllocationMethod method) {
     switch (method) {
         case AllocationMethod::Proportional:
             return "proporcional";
@@ -121,13 +121,13 @@ std::string MethodWords(AllocationMethod method) {
     return "fijada";
 }
 
-}  // namespace
+std::string FailureSentence(const ScreenSession& session) {
+    return "No se ha podido calcular " + WhatFailed(session.dependent()) +
+           " con estos valores: " + session.ResultText() + ".";
+}
 
 std::string ProtocolParagraph(const ScreenSession& session) {
-    if (session.ResultFailed()) {
-        return "No se ha podido calcular " + WhatFailed(session.dependent()) +
-               " con estos valores: " + session.ResultText() + ".";
-    }
+    if (session.ResultFailed()) return FailureSentence(session);
     const Wording wording(session);
     return Sentence(wording, session.dependent()) + wording.Contacts();
 }
@@ -138,8 +138,9 @@ std::string StratifiedParagraph(const StratifiedDesign& design, const ScreenSess
     std::string text = "Se reparte una muestra de " +
                        w.Units(Quantity::FromScaled(design.total * Quantity::kScale)) + " entre " +
                        std::to_string(strata) + (strata == 1 ? " estrato" : " estratos") +
-                       " con afijación " + MethodWords(design.method) + ". Con " + w.Confidence() +
-                       ", el error de precisión del conjunto es " + w.Value(design.error) + ".";
+                       " con afijación " + AllocationWords(design.method) + ". Con " +
+                       w.Confidence() + ", el error de precisión del conjunto es " +
+                       w.Value(design.error) + ".";
     if (design.ExpectsNonResponse()) {
         text += " Con las tasas de respuesta esperadas, hay que contactar " +
                 w.Units(design.contacts) + ".";

@@ -12,6 +12,12 @@
 
 namespace vek::planning {
 
+// "proporcional", "uniforme", "de Neyman", "óptima con costes" or "fijada".
+std::string AllocationWords(AllocationMethod method);
+
+// What could not be computed, and the result's text: "No se ha podido calcular …".
+std::string FailureSentence(const ScreenSession& session);
+
 // After "Calcula", from the session's design.
 std::string ProtocolParagraph(const ScreenSession& session);
 

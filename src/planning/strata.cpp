@@ -52,7 +52,7 @@ public:
             refused.push_back(Refusal(StrataProblem::ReservedName));
         }
         const bool sized = accepted(Whole(StrataColumn::N, stratum.size));
-        const bool varied = accepted(Variance(stratum.variance));
+        const bool varied = accepted(Variance(stratum));
         const bool designed =
             accepted(OptionalValue(StrataColumn::deff, IsDesignEffect, stratum.designEffect));
         accepted(OptionalValue(StrataColumn::Cost, IsCost, stratum.cost));
@@ -84,7 +84,7 @@ private:
     }
 
     // V as the V field reads it, or p as the p= action turns it into V.
-    std::optional<StrataRefusal> Variance(Quantity& variance) const {
+    std::optional<StrataRefusal> Variance(Stratum& stratum) const {
         const bool typed = !row_[StrataColumn::V].empty();
         const bool proportion = !row_[StrataColumn::p].empty();
         if (typed && proportion) return Refusal(StrataProblem::BothVarianceAndProportion);
@@ -96,7 +96,8 @@ private:
             typed ? (IsPopulationVariance(*read) ? read : std::nullopt)
                   : VarianceOfProportion(*read);
         if (!accepted) return Refusal(StrataProblem::Refused, column);
-        variance = *accepted;
+        stratum.variance = *accepted;
+        if (!typed) stratum.proportion = read;
         return std::nullopt;
     }
 

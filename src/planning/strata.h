@@ -140,8 +140,9 @@ private:
 // A checked stratum. Whole numbers are held as counts.
 struct Stratum {
     std::string name;
-    std::int64_t size = 1;  // N_h
-    Quantity variance;      // V_h, typed or rounded(p(1 − p))
+    std::int64_t size = 1;               // N_h
+    Quantity variance;                   // V_h, typed or rounded(p(1 − p))
+    std::optional<Quantity> proportion;  // p_h, where V_h came from it
     Quantity designEffect = kNoDesignEffect;
     Quantity deviation;  // S_h = rounded(√(d_h × V_h)), as the model forms it
     Quantity cost = kUnitCost;

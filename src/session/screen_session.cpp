@@ -46,7 +46,10 @@ void ScreenSession::ShowAll(FieldTexts texts) {
 }
 
 EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
+    const Quantity variance = state_.PopulationVariance;
     FieldExit exit = vek::LeaveField(state_, field, typed, population_, separator_);
+    // Tabbing through V keeps its proportion; any other V is no longer p(1 − p).
+    if (state_.PopulationVariance != variance) proportion_.reset();
     ShowAll(std::move(exit.texts));
     return exit.outcome;
 }
@@ -56,7 +59,9 @@ EntryOutcome ScreenSession::EnterProportion(std::string_view typed) {
     if (!proportion) return EntryOutcome::NotANumber;
     const std::optional<Quantity> variance = VarianceOfProportion(*proportion);
     if (!variance) return EntryOutcome::Refused;
-    return LeaveField(Field::V, QuantityToText(*variance, separator_));
+    const EntryOutcome outcome = LeaveField(Field::V, QuantityToText(*variance, separator_));
+    if (outcome == EntryOutcome::Accepted) proportion_ = *proportion;
+    return outcome;
 }
 
 EntryOutcome ScreenSession::EnterContacts(std::string_view typed) {
@@ -99,6 +104,7 @@ void ScreenSession::ChoosePopulation(Population population) {
 }
 
 void ScreenSession::RecalculateDependent() {
+    if (dependent() == Dependent::V) proportion_.reset();
     ShowAll(vek::RecalculateDependent(state_, population_, separator_, design_.designEffect));
 }
 
@@ -109,6 +115,7 @@ RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
         return problem;
     }
     ApplyToModel(record, state_);
+    proportion_.reset();
     changes_.dependent = true;
     for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
         Show(field, QuantityToText(QuantityOf(state_, field), separator_));

@@ -86,6 +86,9 @@ public:
     // IsResponseRate).
     void SetDesign(const Design& design) { design_ = design; }
     const Design& design() const { return design_; }
+    // The expected proportion that gave the current V through EnterProportion; none once V
+    // changed any other way, so that a document never calls a typed variance a proportion's.
+    std::optional<Quantity> proportion() const { return proportion_; }
 
     // Reads the text typed into an editable field as the field's rules say; Z and prob also
     // rewrite their partner. Nothing is recalculated.
@@ -142,6 +145,7 @@ private:
     Population population_ = Population::Infinite;
     char separator_;
     Design design_;
+    std::optional<Quantity> proportion_;
     PerField<std::string> texts_;
     std::string zCaption_{kZCaption};
     ScreenChanges changes_;

@@ -205,7 +205,8 @@ TEST(VekCalc, HelpDocumentsEveryArgument) {
          {"--separator",     "--json",        "--finite", "--infinite",  "--dependent",
           "--calculate",     "--load",        "--save",   "--report",    "prob=TEXT",
           "p=TEXT",          "contacts=TEXT", "--deff",   "--icc",       "--cluster-size",
-          "--response-rate", "--sweep",       "--batch",  "--paragraph", "--version"}) {
+          "--response-rate", "--sweep",       "--batch",  "--paragraph", "--ficha",
+          "--version"}) {
         EXPECT_NE(outcome.out.find(argument), std::string::npos) << argument;
     }
 }
@@ -407,6 +408,28 @@ TEST(VekCalcPlanning, HelpExamplesRunAsDocumented) {
         << paragraph.out;
 }
 
+// Three published technical sheets, each as the command that gives it.
+TEST(VekCalcPlanning, PublishedSheets) {
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } sheets[] = {
+        {{"--dependent", "E", "n=1200", "Z=2"}, "±2,9 %"},
+        {{"--dependent", "E", "n=800", "prob=0,05"}, "±3,5 %"},
+        {{"--finite", "--dependent", "E", "N=387329", "n=1771"}, "±2,3 %"},
+    };
+    for (const auto& sheet : sheets) {
+        std::vector<std::string> args = WithComma(sheet.args);
+        args.emplace_back("--ficha");
+        const Outcome outcome = RunVekCalc(args);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_NE(outcome.out.find(std::string("Error muestral: ") + sheet.error +
+                                   " para el conjunto de la muestra"),
+                  std::string::npos)
+            << outcome.out;
+    }
+}
+
 TEST(VekCalcPlanning, PublishedProportionExample) {
     const std::vector<std::string> openEpi = {"--finite", "N=1000000", "p=0,5", "E=0,05"};
     EXPECT_EQ(LineValue(RunVekCalc(WithComma(openEpi)).out, "n"), "385");
@@ -557,6 +580,9 @@ INSTANTIATE_TEST_SUITE_P(
             "SweepWithBatch", {"--sweep", "E=0.01/0.02", "--batch", "-"}, "cannot go together"},
         UsageCase{"SweepWithSave", {"--sweep", "E=0.01/0.02", "--save", "x.vkt"}, "--save"},
         UsageCase{"BatchWithParagraph", {"--batch", "-", "--paragraph"}, "--paragraph"},
+        UsageCase{"SweepWithSheet", {"--sweep", "E=0.01/0.02", "--ficha"}, "--ficha"},
+        UsageCase{"SheetWithParagraph", {"--ficha", "--paragraph"}, "cannot go together"},
+        UsageCase{"SheetWithReport", {"--ficha", "--report", "-"}, "cannot go together"},
         UsageCase{"SweptTwice", {"--sweep", "E=0.01/0.02", "--sweep", "E=0.03/0.04"}, "twice"},
         UsageCase{"ZWithProb", {"--sweep", "Z=1/2", "--sweep", "prob=0.1/0.2"}, "one pair"},
         UsageCase{"PWithV", {"--sweep", "p=0.1/0.2", "--sweep", "V=0.1/0.2"}, "p sets V"},

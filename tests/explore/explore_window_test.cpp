@@ -242,6 +242,29 @@ private slots:
         QVERIFY(part<QLabel>("messageLabel")->text().contains(QStringLiteral("entre 0 y 1")));
     }
 
+    // The sheet follows the screen: p used as V is named, in points of a percentage; a V typed
+    // on the main screen is not a proportion's.
+    void sheetFollowsTheScreen() {
+        open();
+        setText("proportionEdit", QStringLiteral("0,3"));
+        QTest::mouseClick(part<QPushButton>("useAsVButton"), Qt::LeftButton);
+        settle();
+        const auto sheet = [this] { return part<QPlainTextEdit>("sheet")->toPlainText(); };
+        QVERIFY2(sheet().contains(QStringLiteral("Tamaño de la muestra: 897 entrevistas.")) &&
+                     sheet().contains(QStringLiteral("Error muestral: ±3,0 %")) &&
+                     sheet().contains(QStringLiteral("y p = 0,3,")),
+                 qPrintable(sheet()));
+        QTest::mouseClick(part<QPushButton>("copySheet"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), sheet() + QLatin1Char('\n'));
+        form1->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), form1.get());
+        type(Field::V, QStringLiteral("0,2"));
+        settle();
+        QVERIFY2(sheet().contains(QStringLiteral("Error muestral: ±0,03 ")) &&
+                     sheet().contains(QStringLiteral("y V = 0,2,")),
+                 qPrintable(sheet()));
+    }
+
     // The cell nearest the screen is found on p where p is an axis: p ≤ 0,5 with p(1 − p) = V.
     void nearestCellFindsPFromV() {
         finiteOf(QStringLiteral("50000"));
@@ -514,6 +537,22 @@ private slots:
         const QStringList lines = QApplication::clipboard()->text().split(u'\n');
         QCOMPARE(lines.at(0), QStringLiteral("E \\ prob\t90 %\t95 %\t99 %"));
         QCOMPARE(lines.at(4), QStringLiteral("E = 0,03\t752\t1068\t1843"));
+    }
+
+    // The report's first page holds the sheet as text, read back by poppler.
+    void designReportHoldsTheSheet() {
+        open();
+        setText("deffEdit", QStringLiteral("1,5"));
+        dialogs->answer(file("diseño.pdf"));
+        QTest::mouseClick(part<QPushButton>("pdfReport"), Qt::LeftButton);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
+                                                 file("diseño.pdf"), QStringLiteral("-")});
+        text.waitForFinished();
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).replace(u'\n', u' ');
+        QVERIFY2(page.startsWith(QStringLiteral("Diseño de la muestra")), qPrintable(page));
+        for (const QString& line : part<QPlainTextEdit>("sheet")->toPlainText().split(u'\n'))
+            QVERIFY2(page.contains(line), qPrintable(line));
     }
 
     void screenReadersAreToldTheLabels() {

@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -284,16 +285,24 @@ private slots:
             }
             return QString::fromUtf8(Execute(QStringLiteral("pdftotext"), arguments).out);
         };
+        // The title, the date and the sheet's first lines on page 1; the whole sheet and the
+        // paragraph in the document.
         const QString first = text(1).replace(u'\n', u' ');
-        for (const QString& expected :
-             {QStringLiteral("Diseño estratificado de la muestra"),
-              QLocale(QLocale::Spanish)
-                  .toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy")),
-              QStringLiteral("Ficha técnica"),
-              QStringLiteral("Se reparte una muestra de 1000 unidades entre 120 estratos")}) {
-            QVERIFY2(first.contains(expected),
+        const QStringList sheet =
+            part<QPlainTextEdit>("sheet")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(sheet.value(0), QStringLiteral("Universo: población finita de 120000 unidades."));
+        QStringList onFirstPage = {
+            QStringLiteral("Diseño estratificado de la muestra"),
+            QLocale(QLocale::Spanish)
+                .toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy"))};
+        onFirstPage << sheet.mid(0, 5);
+        for (const QString& expected : onFirstPage) {
+            QVERIFY2(first.contains(expected.trimmed()),
                      qPrintable(expected + QStringLiteral(" in ") + first));
         }
+        const QString all = text(0).replace(u'\n', u' ');
+        QVERIFY(all.contains(sheet.constLast().trimmed()));
+        QVERIFY(all.contains(QStringLiteral("Se reparte una muestra de 1000 unidades entre 120")));
         QVERIFY(text(0).count(QStringLiteral("Contactos")) >= 2);
         const Run fonts = Execute(QStringLiteral("pdffonts"), {pdf});
         const QStringList rows = QString::fromUtf8(fonts.out).split(u'\n', Qt::SkipEmptyParts);

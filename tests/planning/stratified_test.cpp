@@ -10,6 +10,7 @@
 
 #include "planning/allocation.h"
 #include "planning/paragraph.h"
+#include "planning/technical_sheet.h"
 
 namespace vek::planning {
 
@@ -494,6 +495,70 @@ TEST(Totals, TargetIsTheFirstTotalThatReachesIt) {
     EXPECT_GT(StratifiedError(design->strata, allocator.At(design->total - 1), distance),
               Quantity::FromScaled(200));
 }
+
+struct SheetCase {
+    const char* name;
+    const char* header;
+    std::vector<const char*> rows;
+    const char* distance;
+    const char* sheet;
+};
+
+class Sheets : public testing::TestWithParam<SheetCase> {};
+
+TEST_P(Sheets, StateTheErrorOfTheWholeAndOfEachStratum) {
+    const ScreenSession screen = Screen(GetParam().distance);
+    const auto design = Plan(TableOf(GetParam().header, GetParam().rows),
+                             {.method = kNeyman, .totalN = "400"}, screen);
+    ASSERT_TRUE(design);
+    EXPECT_EQ(StratifiedSheet(*design, screen), GetParam().sheet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variances, Sheets,
+    testing::Values(
+        SheetCase{"halfAndHalf",
+                  "stratum;N;p;response_rate",
+                  {"Norte;1000;0,5;0,5", "Sur;3000;0,5;0,5"},
+                  "2",
+                  "Universo: población finita de 4000 unidades.\n"
+                  "Tamaño de la muestra: 400 entrevistas.\n"
+                  "Contactos previstos: 800 (tasa de respuesta esperada del 50 %).\n"
+                  "Diseño: estratificado en 2 estratos.\n"
+                  "Afijación: de Neyman.\n"
+                  "Error muestral: ±4,7 % para el conjunto de la muestra, para un nivel de "
+                  "confianza del 95,5 % (dos sigmas) y P = Q, con muestreo aleatorio simple en "
+                  "cada estrato.\n"
+                  "  Norte: ±9,5 % (100 entrevistas)\n"
+                  "  Sur: ±5,5 % (300 entrevistas)\n"},
+        SheetCase{"proportions",
+                  "stratum;N;p;V;deff",
+                  {"a;1000;0,3;;2", "b;3000;;0,25;"},
+                  "1,96",
+                  "Universo: población finita de 4000 unidades.\n"
+                  "Tamaño de la muestra: 400 entrevistas.\n"
+                  "Diseño: estratificado en 2 estratos.\n"
+                  "Afijación: de Neyman.\n"
+                  "Error muestral: ±5,0 % para el conjunto de la muestra, para un nivel de "
+                  "confianza del 95 % y con las proporciones esperadas de cada estrato, "
+                  "considerando el efecto de diseño de cada estrato.\n"
+                  "  a: ±10,8 % (121 entrevistas)\n"
+                  "  b: ±5,6 % (279 entrevistas)\n"},
+        SheetCase{"variances",
+                  "stratum;N;V;response_rate",
+                  {"a;1000;4;0,5", "b;3000;9;0,8"},
+                  "3",
+                  "Universo: población finita de 4000 unidades.\n"
+                  "Tamaño de la muestra: 400 entrevistas.\n"
+                  "Contactos previstos: 555 (tasas de respuesta esperadas de cada estrato).\n"
+                  "Diseño: estratificado en 2 estratos.\n"
+                  "Afijación: de Neyman.\n"
+                  "Error muestral: ±0,3909 para el conjunto de la muestra, para un nivel de "
+                  "confianza del 99,7 % (tres sigmas) y las varianzas de cada estrato, con "
+                  "muestreo aleatorio simple en cada estrato.\n"
+                  "  a: ±0,6764 (73 entrevistas)\n"
+                  "  b: ±0,4699 (327 entrevistas)\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct ParagraphCase {
     const char* name;

@@ -112,6 +112,40 @@ TEST(ScreenSession, RestoreKeepsProbUnlessZIsDependent) {
     EXPECT_EQ(session.text(Field::prob), "0,0499");
 }
 
+// The proportion that gave V is remembered until V changes any other way.
+TEST(ScreenSession, RemembersTheProportionOfVUntilVChanges) {
+    const Quantity p = Quantity::FromScaled(3000);
+    const struct {
+        const char* name;
+        void (*change)(ScreenSession&);
+        std::optional<Quantity> proportion;
+    } cases[] = {
+        {"other fields",
+         [](ScreenSession& s) {
+             s.LeaveField(Field::E, "0,02");
+             s.RecalculateDependent();
+         },
+         p},
+        {"V left as it was", [](ScreenSession& s) { s.LeaveField(Field::V, "0,21"); }, p},
+        {"V typed", [](ScreenSession& s) { s.LeaveField(Field::V, "0,2"); }, std::nullopt},
+        {"p refused", [](ScreenSession& s) { s.EnterProportion("1,5"); }, p},
+        {"V computed",
+         [](ScreenSession& s) {
+             s.ChooseDependentVariable(Dependent::V);
+             s.RecalculateDependent();
+         },
+         std::nullopt},
+        {"restored", [](ScreenSession& s) { s.Restore(s.Record()); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        ScreenSession session(',');
+        EXPECT_FALSE(session.proportion());
+        ASSERT_EQ(session.EnterProportion("0,3"), EntryOutcome::Accepted);
+        c.change(session);
+        EXPECT_EQ(session.proportion(), c.proportion) << c.name;
+    }
+}
+
 struct ProblemCase {
     const char* name;
     std::uint8_t code;
