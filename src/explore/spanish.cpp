@@ -454,10 +454,9 @@ QString StrataRefused(const planning::StrataRefusal& refusal, char separator) {
 }
 
 QString StrataToMend(const planning::StrataRefusal& refusal, char separator) {
-    const QString why = StrataRefused(refusal, separator);
-    if (refusal.value)
-        return QStringLiteral("Corrija ") + ValueTitle(*refusal.value) + QStringLiteral(": ") + why;
-    if (!refusal.stratum) return why;
+    QString why = StrataRefused(refusal, separator);
+    // A design value's sentence names it already.
+    if (refusal.value || !refusal.stratum) return why;
     const QString row = QString::number(*refusal.stratum + 1);
     if (!refusal.column) return QStringLiteral("Corrija la fila %1: %2").arg(row, why);
     return QStringLiteral("Corrija la celda %1 de la fila %2: %3")

@@ -74,9 +74,10 @@ private:
     LiveDelegate* const self_ = this;
 };
 
+// Red with the reason as its tooltip, or as it was laid out.
 void MarkRefused(QLineEdit* edit, const QString& why) {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, why.isEmpty() ? QColor(Qt::white) : kRefusedField);
+    QPalette palette;
+    if (!why.isEmpty()) palette.setColor(QPalette::Base, kRefusedField);
     edit->setPalette(palette);
     edit->setToolTip(why.isEmpty() ? edit->accessibleDescription() : why);
 }
@@ -245,20 +246,23 @@ void StrataWindow::Compute() {
     if (refusal && refusal->stratum) cells.push_back(*refusal);
     model_.SetRefusals(cells);
     stale_ = refusal.has_value();
-    ShowRefusal(refusal.value_or(StrataRefusal{}));
+    ShowRefusal(refusal);
     ShowDesign();
 }
 
-void StrataWindow::ShowRefusal(const StrataRefusal& refusal) {
+void StrataWindow::ShowRefusal(const std::optional<StrataRefusal>& refusal) {
     const char separator = context_.session->separator();
-    const bool total = stale_ && refusal.value && refusal.value != DesignValue::FixedCost;
-    const bool fixed = stale_ && refusal.value == DesignValue::FixedCost;
-    MarkRefused(ui->totalEdit, total ? vek::explore::StrataRefused(refusal, separator) : QString());
-    MarkRefused(ui->fixedCostEdit,
-                fixed ? vek::explore::StrataRefused(refusal, separator) : QString());
-    if (!stale_) return;
-    StrataRefusal told = refusal;
-    told.text = model_.CellText(refusal).toStdString();
+    // The total's field or the fixed cost's, where the refusal is of its value.
+    const auto why = [&](bool fixedCost) {
+        const bool its =
+            refusal && refusal->value && (refusal->value == DesignValue::FixedCost) == fixedCost;
+        return its ? vek::explore::StrataRefused(*refusal, separator) : QString();
+    };
+    MarkRefused(ui->totalEdit, why(false));
+    MarkRefused(ui->fixedCostEdit, why(true));
+    if (!refusal) return;
+    StrataRefusal told = *refusal;
+    told.text = model_.CellText(*refusal).toStdString();
     ui->sumLabel->setText(vek::explore::StrataToMend(told, separator));
 }
 

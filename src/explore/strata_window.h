@@ -41,7 +41,7 @@ private:
     // Plans the design of the table as it stands and shows it, or what to mend.
     void Compute();
     void ShowDesign();
-    void ShowRefusal(const vek::planning::StrataRefusal& refusal);
+    void ShowRefusal(const std::optional<vek::planning::StrataRefusal>& refusal);
     QString SumText() const;
     // The design shown, as vek-calc --strata prints it.
     QByteArray ResultsCsv() const;

@@ -48,6 +48,7 @@ TEST(Cells, EveryRefusedCellOfEveryRow) {
     };
     const std::vector<StrataRefusal> refused = RefusedCells(rows, ',', AllocationMethod::Neyman);
     std::vector<std::tuple<std::size_t, StrataColumn, StrataProblem>> where;
+    where.reserve(refused.size());
     for (const StrataRefusal& refusal : refused)
         where.emplace_back(*refusal.stratum, *refusal.column, refusal.problem);
     EXPECT_EQ(where, (decltype(where){
