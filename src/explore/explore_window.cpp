@@ -71,8 +71,8 @@ vek::platform::FileDialogRequest ChartExportRequest() {
             QStringLiteral("png")};
 }
 
-// Six lines beside each other: the paragraph's longest, with a design and a rate, and a sheet
-// with a design, contacts and its error over three lines, at half the least width.
+// Six lines each, side by side: all that a 1024 × 768 screen leaves. A simple design's paragraph
+// and sheet show whole; with ρ and m and a rate both scroll a line or two at the least width.
 int ProseHeight(const QPlainTextEdit& paragraph) {
     constexpr int kLines = 6;
     const int margin = static_cast<int>(paragraph.document()->documentMargin());

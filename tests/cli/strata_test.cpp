@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vek-calc --strata as a user runs it: the two anchors as printed, every example of --help as
 // documented, both CSV dialects, a Windows-1252 file, and each kind of refusal worded on stderr
-// with nothing on stdout.
+// with nothing on stdout; the technical sheet in place of the rows.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -68,6 +68,24 @@ TEST(Strata, EqualAllocationCappedAsPrinted) {
               "b;48;6,25;1;2,5;1;1;2;48;29;0,3625;0,5904;29;29\n"
               "c;29;12,96;1;3,6;1;1;2;29;28;0,35;0,2571;28;28\n"
               "total;100;;;;;;6;100;80;1;0,293;80;80\n");
+}
+
+// The technical sheet in place of the rows, with the figures the rows give: E_h in points.
+TEST(Strata, SheetStatesTheRowsErrors) {
+    const Outcome outcome = RunStrata(
+        kRegiones, {"--separator", ",", "--allocation", "neyman", "--total-n", "1000", "--ficha"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Universo: población finita de 50000 unidades.\n"
+              "Tamaño de la muestra: 1000 entrevistas.\n"
+              "Diseño: estratificado en 3 estratos.\n"
+              "Afijación: de Neyman.\n"
+              "Error muestral: ±2,9 % para el conjunto de la muestra, para un nivel de confianza "
+              "del 95 % y con las proporciones esperadas de cada estrato, con muestreo aleatorio "
+              "simple en cada estrato.\n"
+              "  Norte: ±5,8 % (232 entrevistas)\n"
+              "  Centro: ±3,9 % (633 entrevistas)\n"
+              "  Sur: ±6,7 % (135 entrevistas)\n");
 }
 
 struct HelpExample {
