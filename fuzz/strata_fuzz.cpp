@@ -10,6 +10,8 @@
 // - with a budget the cost stays within it, and the next unit of the sequence would not fit;
 // - with a target E the error reaches it, and the total before does not;
 // - the allocation equals the rule applied one unit at a time, where that is short enough.
+// Whatever the design, the strata written back as a file read as the same strata, and the cells
+// a table marks begin with the refusal of the first refused row.
 #include <cstdint>
 #include <span>
 #include <sstream>
@@ -27,6 +29,7 @@ namespace {
 
 using vek::Quantity;
 using vek::planning::AllocationMethod;
+using vek::planning::StrataProblem;
 
 constexpr vek::planning::CsvLimits kLimits{.blockBytes = 256, .recordBytes = 1024};
 constexpr std::int64_t kLongestWalk = 4000;  // units × strata checked unit by unit
@@ -134,6 +137,19 @@ void CheckDesign(const vek::planning::StratifiedDesign& design, const Request& r
     }
 }
 
+void CheckWrittenBack(const vek::planning::StrataTable& table, char separator) {
+    const std::string written = vek::planning::StrataFileText(table.columns, table.rows, separator);
+    vek::planning::CsvReader reader(written, vek::planning::CsvDelimiter(separator));
+    const auto read = vek::planning::ReadStrataTable(reader);
+    const auto* again = std::get_if<vek::planning::StrataTable>(&read);
+    REQUIRE(again != nullptr && again->columns == table.columns &&
+            again->rows.size() == table.rows.size());
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        for (const vek::planning::StrataColumn column : table.columns)
+            REQUIRE(again->rows[row][column] == table.rows[row][column]);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -148,13 +164,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto* table = std::get_if<vek::planning::StrataTable>(&read);
     if (table == nullptr) return 0;
     REQUIRE(table->lines.size() == table->rows.size());
+    CheckWrittenBack(*table, request->separator);
     auto strata = vek::planning::StrataOf(table->columns, table->rows, request->separator,
                                           request->typed.method);
+    const auto cells =
+        vek::planning::RefusedCells(table->rows, request->separator, request->typed.method);
     if (!strata) {
         const auto& refusal = strata.refusal();
         REQUIRE(!refusal.stratum || *refusal.stratum <= table->rows.size());
+        const bool row = refusal.stratum && refusal.problem != StrataProblem::TooManyStrata;
+        REQUIRE(!row || (!cells.empty() && cells.front() == refusal));
         return 0;
     }
+    REQUIRE(cells.empty());
     const vek::ScreenSession screen(request->separator);
     const auto design = vek::planning::PlanStrata(std::move(*strata), request->typed, screen);
     if (design) CheckDesign(*design, *request, screen);

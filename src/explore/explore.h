@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the main window knows of the exploring window, whose code (with Qt Charts) lives in a
-// plugin loaded on first use, so that start-up never pays for it.
+// What the main window knows of the exploring and strata windows, whose code (with Qt Charts)
+// lives in a plugin loaded on first use, so that start-up never pays for it.
 #pragma once
 
 #include <QWidget>
@@ -14,13 +14,15 @@ namespace vek::platform {
 class Dialogs;
 }
 
-// What the exploring window is given: it reads the main screen's session and never writes it
-// but through `useAsV`.
+// What the exploring and strata windows are given: it reads the main screen's session and never
+// writes it but through `useAsV`.
 struct ExploreContext {
     const vek::ScreenSession* session = nullptr;
     vek::platform::Dialogs* dialogs = nullptr;
     // Types an expected proportion's variance into the main screen's V field, as typing would.
     std::function<void(std::string_view proportion)> useAsV;
+    // Opens the strata window, as the main window's "Estratos…" does.
+    std::function<void()> openStrata;
 };
 
 class ExploreView : public QWidget {
@@ -34,7 +36,8 @@ class ExplorePlugin {
 public:
     virtual ~ExplorePlugin() = default;
     virtual ExploreView* CreateExploreView(const ExploreContext& context, QWidget* parent) = 0;
+    virtual ExploreView* CreateStrataView(const ExploreContext& context, QWidget* parent) = 0;
 };
 
-#define ExplorePlugin_iid "io.github.vek.VEK.ExplorePlugin/2"
+#define ExplorePlugin_iid "io.github.vek.VEK.ExplorePlugin/3"
 Q_DECLARE_INTERFACE(ExplorePlugin, ExplorePlugin_iid)

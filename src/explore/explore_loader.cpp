@@ -13,14 +13,21 @@ QString PluginPath() {
     return QFileInfo::exists(installed) ? installed : QStringLiteral(VEK_EXPLORE_BUILT);
 }
 
+ExplorePlugin* LoadPlugin(QString& error) {
+    QPluginLoader loader(PluginPath());
+    auto* plugin = qobject_cast<ExplorePlugin*>(loader.instance());
+    if (plugin == nullptr) error = loader.errorString();
+    return plugin;
+}
+
 }  // namespace
 
 ExploreView* LoadExploreView(const ExploreContext& context, QWidget* parent, QString& error) {
-    QPluginLoader loader(PluginPath());
-    auto* plugin = qobject_cast<ExplorePlugin*>(loader.instance());
-    if (plugin == nullptr) {
-        error = loader.errorString();
-        return nullptr;
-    }
-    return plugin->CreateExploreView(context, parent);
+    ExplorePlugin* plugin = LoadPlugin(error);
+    return plugin != nullptr ? plugin->CreateExploreView(context, parent) : nullptr;
+}
+
+ExploreView* LoadStrataView(const ExploreContext& context, QWidget* parent, QString& error) {
+    ExplorePlugin* plugin = LoadPlugin(error);
+    return plugin != nullptr ? plugin->CreateStrataView(context, parent) : nullptr;
 }

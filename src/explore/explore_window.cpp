@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "cli/english.h"
+#include "explore/design_report.h"
 #include "explore/grid_chart.h"
 #include "explore/spanish.h"
 #include "files/save_file.h"
@@ -193,6 +194,8 @@ void ExploreWindow::ConnectHandlers() {
         {ui->copyParagraph, &ExploreWindow::CopyParagraph},
         {ui->copySheet, &ExploreWindow::CopySheet},
         {ui->copyCommand, &ExploreWindow::CopyCommand},
+        {ui->pdfReport, &ExploreWindow::SaveReport},
+        {ui->openStrata, &ExploreWindow::OpenStrata},
     };
     for (const auto& [button, action] : actions) {
         connect(button, &QPushButton::clicked, this,
@@ -446,7 +449,7 @@ void ExploreWindow::ShowStale(bool stale) {
     }
     chart_->setOpacity(stale ? 0.4 : 1.0);
     for (QPushButton* output : {ui->exportTable, ui->exportData, ui->exportChart, ui->copyTable,
-                                ui->copyParagraph, ui->copySheet, ui->copyCommand}) {
+                                ui->copyParagraph, ui->copySheet, ui->copyCommand, ui->pdfReport}) {
         output->setEnabled(!stale);
     }
 }
@@ -531,11 +534,43 @@ void ExploreWindow::CopySheet() {
     QGuiApplication::clipboard()->setText(ui->sheet->toPlainText() + QLatin1Char('\n'));
 }
 
-void ExploreWindow::CopyCommand() {
-    if (!shown_.exploration) return;
+QString ExploreWindow::Command() const {
     const vek::ScreenSession& designed = shown_.exploration->designed;
     QString command = QStringLiteral("vek-calc");
     for (const std::string& argument : vek::planning::CalcArguments(designed, designed.design()))
         command += QLatin1Char(' ') + Shown(argument);
-    QGuiApplication::clipboard()->setText(command);
+    return command;
+}
+
+void ExploreWindow::CopyCommand() {
+    if (!shown_.exploration) return;
+    QGuiApplication::clipboard()->setText(Command());
+}
+
+void ExploreWindow::OpenStrata() {
+    context_.openStrata();
+}
+
+void ExploreWindow::SaveReport() {
+    const auto path = context_.dialogs->saveFileName(
+        this, {QStringLiteral("VEK: Informe del diseño"),
+               QString::fromUtf8(vek::explore::kReportFileName),
+               QStringLiteral("Documentos PDF (*.pdf)|*.pdf"), QStringLiteral("pdf")});
+    const vek::planning::Grid* grid = model_.grid();
+    if (!path || grid == nullptr) return;
+    const vek::ScreenSession& designed = shown_.exploration->designed;
+    vek::explore::DesignReport report;
+    report.title = QStringLiteral("Diseño de la muestra");
+    report.sheet = Shown(vek::planning::TechnicalSheet(designed));
+    report.paragraph = Shown(vek::planning::ProtocolParagraph(designed));
+    report.tableTitle = QStringLiteral("Tabla");
+    report.table = model_.Lines();
+    report.chart = [request = vek::explore::ChartRequest{
+                        grid, ui->showContacts->isChecked(),
+                        ui->logScale->isEnabled() && ui->logScale->isChecked()}](QChart& chart) {
+        vek::explore::ShowGrid(chart, request);
+        chart.setTitle(vek::explore::ChartTitle(*request.grid, request.contacts));
+    };
+    report.command = Command();
+    Save(*path, vek::explore::DesignPdf(report, QDate::currentDate()));
 }

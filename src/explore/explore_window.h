@@ -103,7 +103,10 @@ private:
     void CopyTable();
     void CopyParagraph();
     void CopySheet();
+    QString Command() const;
     void CopyCommand();
+    void OpenStrata();
+    void SaveReport();
     void Save(const QString& path, const QByteArray& bytes);
     template <class Handler>
     void Guarded(Handler handler);

@@ -309,18 +309,27 @@ QString ShowGrid(QChart& chart, const ChartRequest& request) {
            QLatin1Char('.');
 }
 
-QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
+void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& layout,
+                const std::function<void(QChart&)>& draw) {
     // A chart of its own in a scene of its own, laid out at the document's size: a grab of the
     // window's chart would keep what the screen had to cut short.
     QGraphicsScene scene;
     auto* chart = new QChart;
     scene.addItem(chart);  // owns the chart
-    ShowGrid(*chart, request);
-    chart->setTitle(ChartTitle(*request.grid, request.contacts));
-    UseDocumentFonts(*chart, size.height());
-    PlaceLegend(*chart, size.width());
+    draw(*chart);
+    UseDocumentFonts(*chart, static_cast<int>(layout.height()));
+    PlaceLegend(*chart, layout.width());
+    const QRectF laid(QPointF(), layout);
+    chart->setGeometry(laid);
+    scene.render(&painter, target, laid);
+}
+
+QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
+    const auto draw = [&request](QChart& chart) {
+        ShowGrid(chart, request);
+        chart.setTitle(ChartTitle(*request.grid, request.contacts));
+    };
     const QRectF page(QPointF(), size);
-    chart->setGeometry(page);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
@@ -328,20 +337,30 @@ QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg) {
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(page);
-        generator.setTitle(chart->title());
+        generator.setTitle(ChartTitle(*request.grid, request.contacts));
         QPainter painter(&generator);
         painter.setRenderHint(QPainter::Antialiasing);
-        scene.render(&painter, page, page);
+        PaintChart(painter, page, page.size(), draw);
     } else {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        scene.render(&painter, page, page);
+        PaintChart(painter, page, page.size(), draw);
         painter.end();
         image.save(&buffer, "PNG");
     }
     return buffer.data();
+}
+
+void ShowRoundTicks(QCategoryAxis& axis, double low, double high, char separator,
+                    const QString& title) {
+    // Up to the first round value at or above `high`, so that nothing drawn reaches the edge.
+    const double step = TickStep(high - low, kSmallestStep);
+    ShowTicks(axis,
+              RoundTicks(low, std::ceil(high / step) * step, kSmallestStep,
+                         [&](double y) { return Text(y, separator); }),
+              title);
 }
 
 QString LegendText(const QChart& chart) {

@@ -5,13 +5,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRectF>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "planning/exploring.h"
 
+class QCategoryAxis;
 class QChart;
+class QPainter;
 
 namespace vek::explore {
 
@@ -40,6 +44,16 @@ bool SpansOrdersOfMagnitude(const planning::Grid& grid, bool contacts);
 
 // The chart for a document: laid out and drawn at `size`, with its title, as PNG or SVG.
 QByteArray ChartDocument(const ChartRequest& request, QSize size, bool svg);
+
+// Draws a chart of its own with `draw`, lays it out at `layout` (the document's units), its fonts
+// in proportion to its height, and paints it into `target`: as vectors on a vector device.
+void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& layout,
+                const std::function<void(QChart&)>& draw);
+
+// An axis labelled at round values from `low` to the first at or above `high`, each written by
+// QuantityToText.
+void ShowRoundTicks(QCategoryAxis& axis, double low, double high, char separator,
+                    const QString& title);
 
 // The least size at which the axes' longest titles are drawn whole.
 QSize LeastChartSize(const QChart& chart);

@@ -28,11 +28,10 @@ public:
     // the decimal separator's dialect.
     QString TabSeparated() const;
     QByteArray Csv() const;
-
-private:
     // The corner, then the column headings; each row heading, then its cells.
     QList<QStringList> Lines() const;
 
+private:
     std::shared_ptr<const vek::planning::Grid> grid_;
     bool contacts_ = false;
 };

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exploring window as a plugin: the main program loads it on the first "Explorar y
-// planificar…", so Qt Charts is never loaded at start-up.
+// The exploring and strata windows as a plugin: the main program loads it on the first
+// "Explorar y planificar…" or "Estratos…", so Qt Charts is never loaded at start-up.
 #include <QObject>
 
 #include "explore/explore_window.h"
+#include "explore/strata_window.h"
 
 class ExploreWindowPlugin final : public QObject, public ExplorePlugin {
     Q_OBJECT
@@ -13,6 +14,9 @@ class ExploreWindowPlugin final : public QObject, public ExplorePlugin {
 public:
     ExploreView* CreateExploreView(const ExploreContext& context, QWidget* parent) override {
         return new ExploreWindow(context, parent);
+    }
+    ExploreView* CreateStrataView(const ExploreContext& context, QWidget* parent) override {
+        return new StrataWindow(context, parent);
     }
 };
 

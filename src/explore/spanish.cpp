@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explore/spanish.h"
 
+#include "planning/confidence.h"
+#include "planning/csv_reader.h"
+
 namespace vek::explore {
 
 namespace {
 
+using planning::DesignValue;
 using planning::Reason;
+using planning::StrataColumn;
+using planning::StrataProblem;
 using planning::SweepFault;
 using planning::Variable;
 using planning::VariableOf;
@@ -141,6 +147,66 @@ QString AxisProblem(const planning::SweepProblem& problem, char separator) {
     return {};
 }
 
+// The refused cell's column or design value as the subject of a sentence.
+QString StrataSubject(const planning::StrataRefusal& refusal) {
+    if (refusal.value) {
+        switch (*refusal.value) {
+            case DesignValue::TotalN:
+                return QStringLiteral("El tamaño total");
+            case DesignValue::TargetError:
+                return QStringLiteral("El error objetivo");
+            case DesignValue::Budget:
+                return QStringLiteral("El presupuesto");
+            case DesignValue::FixedCost:
+                return QStringLiteral("El coste fijo");
+        }
+    }
+    switch (refusal.column.value_or(StrataColumn::Name)) {
+        case StrataColumn::Name:
+            return QStringLiteral("El nombre");
+        case StrataColumn::N:
+            return QStringLiteral("N");
+        case StrataColumn::V:
+            return QStringLiteral("V");
+        case StrataColumn::p:
+            return Subject(Variable::p);
+        case StrataColumn::deff:
+            return Subject(Variable::deff);
+        case StrataColumn::Cost:
+            return QStringLiteral("El coste");
+        case StrataColumn::response_rate:
+            return Subject(Variable::response_rate);
+        case StrataColumn::Minimum:
+            return QStringLiteral("El mínimo");
+        case StrataColumn::Maximum:
+            return QStringLiteral("El máximo");
+        case StrataColumn::n:
+            break;
+    }
+    return QStringLiteral("La n fijada");
+}
+
+// What a refused cell's or design value's rule asks, after "«TEXT»".
+QString StrataRule(const planning::StrataRefusal& refusal) {
+    if (refusal.value) {
+        return refusal.value == DesignValue::FixedCost ? QStringLiteral("no puede ser negativo")
+                                                       : Rule(Variable::E, false);
+    }
+    switch (refusal.column.value_or(StrataColumn::Name)) {
+        case StrataColumn::p:
+            return Rule(Variable::p, false);
+        case StrataColumn::response_rate:
+            return Rule(Variable::response_rate, true);
+        case StrataColumn::V:
+        case StrataColumn::deff:
+        case StrataColumn::Cost:
+            return Rule(Variable::V, false);
+        default:
+            break;
+    }
+    return QStringLiteral("debe ser al menos 1");
+}
+
 }  // namespace
 
 QString TitleOf(Variable variable) {
@@ -258,6 +324,204 @@ QString ChartTitle(const planning::Grid& grid, bool contacts) {
         title += QStringLiteral("; tasa de respuesta ") + Percent(design.responseRate, separator);
     }
     return title;
+}
+
+QString MethodTitle(planning::AllocationMethod method) {
+    switch (method) {
+        case planning::AllocationMethod::Proportional:
+            return QStringLiteral("Proporcional");
+        case planning::AllocationMethod::Equal:
+            return QStringLiteral("Uniforme");
+        case planning::AllocationMethod::Neyman:
+            return QStringLiteral("Neyman");
+        case planning::AllocationMethod::Optimal:
+            return QStringLiteral("Óptima con costes");
+        case planning::AllocationMethod::Given:
+            break;
+    }
+    return QStringLiteral("Fijada");
+}
+
+QString ColumnTitle(StrataColumn column) {
+    switch (column) {
+        case StrataColumn::Name:
+            return QStringLiteral("Estrato");
+        case StrataColumn::N:
+            return QStringLiteral("N");
+        case StrataColumn::V:
+            return QStringLiteral("V");
+        case StrataColumn::p:
+            return QStringLiteral("p");
+        case StrataColumn::deff:
+            return QStringLiteral("Efecto de diseño");
+        case StrataColumn::Cost:
+            return QStringLiteral("Coste");
+        case StrataColumn::response_rate:
+            return QStringLiteral("Tasa de respuesta (%)");
+        case StrataColumn::Minimum:
+            return QStringLiteral("Mínimo");
+        case StrataColumn::Maximum:
+            return QStringLiteral("Máximo");
+        case StrataColumn::n:
+            break;
+    }
+    return QStringLiteral("n fijada");
+}
+
+QString ValueTitle(DesignValue value) {
+    switch (value) {
+        case DesignValue::TotalN:
+            return QStringLiteral("Tamaño total n");
+        case DesignValue::TargetError:
+            return QStringLiteral("Error objetivo E");
+        case DesignValue::Budget:
+            return QStringLiteral("Presupuesto");
+        case DesignValue::FixedCost:
+            break;
+    }
+    return QStringLiteral("Coste fijo");
+}
+
+QString StrataRefused(const planning::StrataRefusal& refusal, char separator) {
+    const QString typed = Quoted(refusal.text);
+    const QString what = StrataSubject(refusal);
+    const auto value = [&](const std::optional<Quantity>& q) {
+        return Text(q.value_or(Quantity()), separator);
+    };
+    switch (refusal.problem) {
+        case StrataProblem::SizesWithoutGiven:
+            return QStringLiteral("La columna n va sólo con la afijación «Fijada».");
+        case StrataProblem::GivenWithoutSizes:
+            return QStringLiteral("La afijación «Fijada» necesita la columna n.");
+        case StrataProblem::NoStrata:
+            return QStringLiteral("No hay ningún estrato: escriba o pegue al menos uno.");
+        case StrataProblem::TooManyStrata:
+            return QStringLiteral("No caben más de %1 estratos.").arg(planning::kMaxStrata);
+        case StrataProblem::EmptyName:
+            return QStringLiteral("El estrato no tiene nombre.");
+        case StrataProblem::RepeatedName:
+            return QStringLiteral("El estrato ") + typed + QStringLiteral(" está dos veces.");
+        case StrataProblem::ReservedName:
+            return QStringLiteral(
+                "Ningún estrato puede llamarse «total», el nombre de la fila de la muestra "
+                "entera.");
+        case StrataProblem::BothVarianceAndProportion:
+            return QStringLiteral("Se dan V y p: dé sólo uno de los dos.");
+        case StrataProblem::NeitherVarianceNorProportion:
+            return QStringLiteral("Falta V o p.");
+        case StrataProblem::Missing:
+            return QStringLiteral("Falta ") + ColumnTitle(*refusal.column) + QLatin1Char('.');
+        case StrataProblem::NotANumber:
+            return what + QStringLiteral(": ") + NotANumber(refusal.text, separator) +
+                   QLatin1Char('.');
+        case StrataProblem::Refused:
+            return what + QLatin1Char(' ') + typed + QLatin1Char(' ') + StrataRule(refusal) +
+                   QLatin1Char('.');
+        case StrataProblem::NotWhole:
+            return what + QLatin1Char(' ') + typed + QStringLiteral(" no es un número entero.");
+        case StrataProblem::MinimumAboveMaximum:
+            return QStringLiteral("El mínimo ") + typed + QStringLiteral(" pasa del máximo.");
+        case StrataProblem::MaximumAboveSize:
+            return QStringLiteral("El máximo ") + typed + QStringLiteral(" pasa de N.");
+        case StrataProblem::SizeOutsideBounds:
+            return QStringLiteral("La n fijada ") + typed +
+                   QStringLiteral(" no está entre el mínimo y el máximo.");
+        case StrataProblem::OutOfRange:
+            if (refusal.stratum) {
+                return QStringLiteral("La desviación típica pasa de lo que cabe en una cantidad.");
+            }
+            return QStringLiteral("La suma de N pasa de lo que cabe en una cantidad.");
+        case StrataProblem::NoTotal:
+        case StrataProblem::SeveralTotals:
+        case StrataProblem::TotalWithGiven:
+        case StrataProblem::FixedCostWithoutBudget:
+            return QStringLiteral(
+                "El total se fija con uno de tamaño total, error objetivo o presupuesto, y "
+                "con ninguno en la afijación «Fijada».");
+        case StrataProblem::TotalOutsideBounds:
+            return QStringLiteral(
+                       "El tamaño total %1 debe estar entre %2 y %3, las sumas de "
+                       "los mínimos y de los máximos.")
+                .arg(typed, value(refusal.least), value(refusal.most));
+        case StrataProblem::BudgetBelowMinimum:
+            return QStringLiteral("El presupuesto %1 no llega a %2, el coste de los mínimos.")
+                .arg(typed, value(refusal.least));
+        case StrataProblem::TargetUnreachable:
+            return QStringLiteral("El error objetivo %1 no se alcanza: con los máximos, E es %2.")
+                .arg(typed, value(refusal.least));
+    }
+    return {};
+}
+
+QString StrataToMend(const planning::StrataRefusal& refusal, char separator) {
+    QString why = StrataRefused(refusal, separator);
+    // A design value's sentence names it already.
+    if (refusal.value || !refusal.stratum) return why;
+    const QString row = QString::number(*refusal.stratum + 1);
+    if (!refusal.column) return QStringLiteral("Corrija la fila %1: %2").arg(row, why);
+    return QStringLiteral("Corrija la celda %1 de la fila %2: %3")
+        .arg(ColumnTitle(*refusal.column), row, why);
+}
+
+QString InputRefused(const planning::InputRefusal& refusal) {
+    using planning::InputProblem;
+    QString why;
+    switch (refusal.problem) {
+        case InputProblem::Unreadable:
+            return QStringLiteral("No se ha podido leer.");
+        case InputProblem::NoHeader:
+            return QStringLiteral("No hay ni una línea de cabecera.");
+        case InputProblem::RecordTooLong:
+            why =
+                QStringLiteral("una línea de más de %1 KiB").arg(planning::kMaxRecordBytes / 1024);
+            break;
+        case InputProblem::TooManyFields:
+            why = QStringLiteral("más de %1 campos").arg(planning::kMaxFields);
+            break;
+        case InputProblem::NulByte:
+            why = QStringLiteral("un byte nulo en un campo");
+            break;
+        case InputProblem::QuoteInUnquoted:
+            why = QStringLiteral("unas comillas dentro de un campo sin comillas");
+            break;
+        case InputProblem::UnterminatedQuote:
+            why = QStringLiteral("unas comillas sin cerrar");
+            break;
+        case InputProblem::NoColumns:
+            why = QStringLiteral("una cabecera sin columnas");
+            break;
+        case InputProblem::ColumnTwice:
+            why = QStringLiteral("la columna ") + Quoted(refusal.text) +
+                  QStringLiteral(" está dos veces");
+            break;
+        case InputProblem::UnknownColumn:
+            why = QStringLiteral("una columna desconocida, ") + Quoted(refusal.text);
+            break;
+        case InputProblem::MoreFieldsThanColumns:
+            why = QStringLiteral("más campos que columnas tiene la cabecera");
+            break;
+        case InputProblem::NoNameColumn:
+            why = QStringLiteral("falta la columna «stratum»");
+            break;
+        case InputProblem::NoSizeColumn:
+            why = QStringLiteral("falta la columna «N»");
+            break;
+        case InputProblem::NoVarianceColumn:
+            why = QStringLiteral("falta una columna «V» o «p»");
+            break;
+        case InputProblem::ClusterColumnAlone:
+        case InputProblem::DeffWithIcc:
+            why = QStringLiteral("columnas que no son de estratos");
+            break;
+    }
+    return QStringLiteral("Línea %1: %2.").arg(refusal.line).arg(why);
+}
+
+QString DistanceAndConfidence(const ScreenSession& screen) {
+    const ModelState& state = screen.state();
+    return QStringLiteral("Z = %1 (confianza del %2)")
+        .arg(Text(state.StandardDistance, screen.separator()),
+             Shown(planning::ConfidencePercent(state, screen.separator())));
 }
 
 }  // namespace vek::explore

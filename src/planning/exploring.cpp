@@ -138,6 +138,18 @@ bool ComputeCells(const Grid& grid, std::int64_t first, std::int64_t last,
     return true;
 }
 
+// NAME=TEXT for a field, its stored quantity as the field shows it.
+std::string Typed(const ScreenSession& session, Field field) {
+    return std::string(SymbolOf(field)) + "=" +
+           QuantityToText(QuantityOf(session.state(), field), session.separator());
+}
+
+// prob where it gives the stored Z back, as people think in confidence; Z otherwise.
+Field DistanceField(const ModelState& state) {
+    return DistanceForProbability(state.ErrorProbability) == state.StandardDistance ? Field::prob
+                                                                                    : Field::Z;
+}
+
 }  // namespace
 
 GridPlan PlanGrid(const ScreenSession& base, const SweepText& rows, const SweepText& columns) {
@@ -221,10 +233,7 @@ std::optional<Exploration> Explore(const ScreenSession& screen, const Design& de
 
 std::vector<std::string> CalcArguments(const ScreenSession& session, const Design& design) {
     const ModelState& state = session.state();
-    const auto typed = [&](Field field) {
-        return std::string(SymbolOf(field)) + "=" +
-               QuantityToText(QuantityOf(state, field), session.separator());
-    };
+    const auto typed = [&](Field field) { return Typed(session, field); };
     std::vector<std::string> arguments = {"--separator", std::string(1, session.separator())};
     const bool finite = session.population() == Population::Finite;
     if (finite) {
@@ -234,11 +243,7 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
         arguments.insert(arguments.end(),
                          {"--dependent", std::string(SymbolOf(FieldOf(session.dependent())))});
     }
-    // prob where it gives the stored Z back, as people think in confidence; Z otherwise.
-    const Field pair = DistanceForProbability(state.ErrorProbability) == state.StandardDistance
-                           ? Field::prob
-                           : Field::Z;
-    for (const Field field : {Field::V, pair, Field::E, Field::n}) {
+    for (const Field field : {Field::V, DistanceField(state), Field::E, Field::n}) {
         if (session.EditabilityOf(field) == Editability::Editable)
             arguments.push_back(typed(field));
     }
@@ -251,6 +256,27 @@ std::vector<std::string> CalcArguments(const ScreenSession& session, const Desig
     }
     if (design.responseRate != kFullResponse) {
         arguments.insert(arguments.end(), {"--response-rate", text(design.responseRate)});
+    }
+    return arguments;
+}
+
+std::vector<std::string> StrataCalcArguments(const ScreenSession& screen,
+                                             const StrataRequest& request) {
+    std::vector<std::string> arguments = {"--separator",
+                                          std::string(1, screen.separator()),
+                                          Typed(screen, DistanceField(screen.state())),
+                                          "--strata",
+                                          "-",
+                                          "--allocation",
+                                          std::string(NameOf(request.method))};
+    const std::pair<const char*, const std::optional<std::string>&> values[] = {
+        {"--total-n", request.totalN},
+        {"--target-E", request.targetError},
+        {"--budget", request.budget},
+        {"--fixed-cost", request.fixedCost},
+    };
+    for (const auto& [option, value] : values) {
+        if (value) arguments.insert(arguments.end(), {option, *value});
     }
     return arguments;
 }

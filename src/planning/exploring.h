@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "planning/entry.h"
+#include "planning/stratified.h"
 #include "planning/sweep.h"
 
 namespace vek::planning {
@@ -116,5 +117,11 @@ std::optional<Exploration> Explore(const ScreenSession& screen, const Design& de
 // variable where that did not choose it; the independent fields in the order V, prob or Z, E, n;
 // and the design where it is not simple random sampling's (ρ and m where it came from them).
 std::vector<std::string> CalcArguments(const ScreenSession& session, const Design& design);
+
+// vek-calc's arguments for a stratified design with the screen's Z, the strata read from stdin:
+// the separator, Z or prob as above, "--strata -", the method, then the values of `request`
+// that it holds, as typed.
+std::vector<std::string> StrataCalcArguments(const ScreenSession& screen,
+                                             const StrataRequest& request);
 
 }  // namespace vek::planning

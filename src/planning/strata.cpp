@@ -2,6 +2,7 @@
 #include "planning/strata.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <unordered_set>
 
@@ -36,35 +37,29 @@ public:
     StratumReader(const StratumText& row, std::size_t index, char separator)
         : row_(row), index_(index), separator_(separator) {}
 
-    std::optional<StrataRefusal> Read(Stratum& stratum, bool given) {
+    // Every refused cell of the row, in the order the cells are checked; a check that needs a
+    // refused cell (the bounds need N, the deviation V and d) is left out.
+    std::vector<StrataRefusal> Read(Stratum& stratum, bool given) {
+        std::vector<StrataRefusal> refused;
+        const auto accepted = [&](std::optional<StrataRefusal> refusal) {
+            if (refusal) refused.push_back(std::move(*refusal));
+            return !refusal;
+        };
         stratum.name = row_[StrataColumn::Name];
-        if (stratum.name.empty()) return Refusal(StrataProblem::EmptyName);
-        if (stratum.name == kTotalRowName) return Refusal(StrataProblem::ReservedName);
-        if (auto refused = Whole(StrataColumn::N, stratum.size)) return refused;
-        if (auto refused = Variance(stratum)) return refused;
-        if (auto refused =
-                OptionalValue(StrataColumn::deff, IsDesignEffect, stratum.designEffect)) {
-            return refused;
+        if (stratum.name.empty()) {
+            refused.push_back(Refusal(StrataProblem::EmptyName));
+        } else if (stratum.name == kTotalRowName) {
+            refused.push_back(Refusal(StrataProblem::ReservedName));
         }
-        if (auto refused = OptionalValue(StrataColumn::Cost, IsCost, stratum.cost)) return refused;
-        if (auto refused =
-                OptionalValue(StrataColumn::response_rate, IsResponseRate, stratum.responseRate)) {
-            return refused;
-        }
-        if (auto refused = Bounds(stratum)) return refused;
-        if (given) {
-            stratum.given.emplace();
-            if (auto refused = Whole(StrataColumn::n, *stratum.given)) return refused;
-            if (*stratum.given < stratum.minimum || *stratum.given > stratum.maximum) {
-                return Refusal(StrataProblem::SizeOutsideBounds, StrataColumn::n);
-            }
-        }
-        try {
-            stratum.deviation = StandardDeviationOf(stratum.variance, stratum.designEffect);
-        } catch (const ArithmeticError&) {
-            return Refusal(StrataProblem::OutOfRange, StrataColumn::deff);
-        }
-        return std::nullopt;
+        const bool sized = accepted(Whole(StrataColumn::N, stratum.size));
+        const bool varied = accepted(Variance(stratum));
+        const bool designed =
+            accepted(OptionalValue(StrataColumn::deff, IsDesignEffect, stratum.designEffect));
+        accepted(OptionalValue(StrataColumn::Cost, IsCost, stratum.cost));
+        accepted(OptionalValue(StrataColumn::response_rate, IsResponseRate, stratum.responseRate));
+        if (sized && accepted(Bounds(stratum)) && given) accepted(Given(stratum));
+        if (varied && designed) accepted(Deviation(stratum));
+        return refused;
     }
 
 private:
@@ -122,6 +117,25 @@ private:
         return std::nullopt;
     }
 
+    // n within min … max, for the method Given.
+    std::optional<StrataRefusal> Given(Stratum& stratum) const {
+        stratum.given.emplace();
+        if (auto refused = Whole(StrataColumn::n, *stratum.given)) return refused;
+        if (*stratum.given < stratum.minimum || *stratum.given > stratum.maximum) {
+            return Refusal(StrataProblem::SizeOutsideBounds, StrataColumn::n);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<StrataRefusal> Deviation(Stratum& stratum) const {
+        try {
+            stratum.deviation = StandardDeviationOf(stratum.variance, stratum.designEffect);
+        } catch (const ArithmeticError&) {
+            return Refusal(StrataProblem::OutOfRange, StrataColumn::deff);
+        }
+        return std::nullopt;
+    }
+
     // 1 ≤ min ≤ max ≤ N; max defaults to N, min to the lesser of 2 and max.
     std::optional<StrataRefusal> Bounds(Stratum& stratum) const {
         stratum.maximum = stratum.size;
@@ -161,6 +175,51 @@ std::optional<StrataRefusal> SumsOutOfRange(std::span<const Stratum> strata) {
     return std::nullopt;
 }
 
+// The columns against the method, and the number of rows.
+std::optional<StrataRefusal> ColumnsProblem(std::span<const StrataColumn> columns,
+                                            std::span<const StratumText> rows,
+                                            AllocationMethod method) {
+    const bool given = method == AllocationMethod::Given;
+    if (Has(columns, StrataColumn::n) && !given) {
+        return StrataRefusal{.problem = StrataProblem::SizesWithoutGiven,
+                             .column = StrataColumn::n};
+    }
+    if (given && !Has(columns, StrataColumn::n)) {
+        return StrataRefusal{.problem = StrataProblem::GivenWithoutSizes,
+                             .column = StrataColumn::n};
+    }
+    if (rows.empty()) return StrataRefusal{.problem = StrataProblem::NoStrata};
+    if (std::ssize(rows) > kMaxStrata) {
+        return StrataRefusal{.problem = StrataProblem::TooManyStrata,
+                             .stratum = static_cast<std::size_t>(kMaxStrata)};
+    }
+    return std::nullopt;
+}
+
+// Reads every row; `refused` is given each row's refusals (a repeated name among them) and says
+// whether to read on.
+template <class Refused>
+std::vector<Stratum> ReadRows(std::span<const StratumText> rows, char separator,
+                              AllocationMethod method, Refused refused) {
+    std::vector<Stratum> strata(rows.size());
+    std::unordered_set<std::string_view> names;
+    names.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        StratumReader reader(rows[i], i, separator);
+        std::vector<StrataRefusal> row = reader.Read(strata[i], method == AllocationMethod::Given);
+        const std::string& name = strata[i].name;
+        const bool named = !name.empty() && name != kTotalRowName;
+        if (named && !names.insert(name).second) {
+            row.push_back(StrataRefusal{.problem = StrataProblem::RepeatedName,
+                                        .stratum = i,
+                                        .column = StrataColumn::Name,
+                                        .text = name});
+        }
+        if (!row.empty() && !refused(row)) break;
+    }
+    return strata;
+}
+
 }  // namespace
 
 std::string_view NameOf(StrataColumn column) {
@@ -191,35 +250,65 @@ std::optional<AllocationMethod> AllocationMethodNamed(std::string_view name) {
 Checked<std::vector<Stratum>> StrataOf(std::span<const StrataColumn> columns,
                                        std::span<const StratumText> rows, char separator,
                                        AllocationMethod method) {
-    const bool given = method == AllocationMethod::Given;
-    if (Has(columns, StrataColumn::n) && !given) {
-        return StrataRefusal{.problem = StrataProblem::SizesWithoutGiven,
-                             .column = StrataColumn::n};
-    }
-    if (given && !Has(columns, StrataColumn::n)) {
-        return StrataRefusal{.problem = StrataProblem::GivenWithoutSizes,
-                             .column = StrataColumn::n};
-    }
-    if (rows.empty()) return StrataRefusal{.problem = StrataProblem::NoStrata};
-    if (std::ssize(rows) > kMaxStrata) {
-        return StrataRefusal{.problem = StrataProblem::TooManyStrata,
-                             .stratum = static_cast<std::size_t>(kMaxStrata)};
-    }
-    std::vector<Stratum> strata(rows.size());
-    std::unordered_set<std::string_view> names;
-    names.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        StratumReader reader(rows[i], i, separator);
-        if (auto refused = reader.Read(strata[i], given)) return *refused;
-        if (!names.insert(strata[i].name).second) {
-            return StrataRefusal{.problem = StrataProblem::RepeatedName,
-                                 .stratum = i,
-                                 .column = StrataColumn::Name,
-                                 .text = strata[i].name};
-        }
-    }
+    if (auto refused = ColumnsProblem(columns, rows, method)) return *refused;
+    std::optional<StrataRefusal> first;
+    std::vector<Stratum> strata =
+        ReadRows(rows, separator, method, [&](std::vector<StrataRefusal>& refused) {
+            first = std::move(refused.front());
+            return false;
+        });
+    if (first) return *first;
     if (auto refused = SumsOutOfRange(strata)) return *refused;
     return strata;
+}
+
+std::vector<StrataRefusal> RefusedCells(std::span<const StratumText> rows, char separator,
+                                        AllocationMethod method) {
+    std::vector<StrataRefusal> cells;
+    ReadRows(rows.first(std::min<std::size_t>(rows.size(), kMaxStrata)), separator, method,
+             [&](std::vector<StrataRefusal>& refused) {
+                 std::move(refused.begin(), refused.end(), std::back_inserter(cells));
+                 return true;
+             });
+    return cells;
+}
+
+std::string WithoutDigitGrouping(std::string_view text, char separator) {
+    constexpr std::size_t kGroup = 3;
+    const char grouping = separator == ',' ? '.' : ',';
+    const auto digits = [&](std::size_t from) {
+        std::size_t at = from;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - from;
+    };
+    std::size_t at = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const std::size_t lead = digits(at);
+    if (lead == 0 || lead > kGroup) return std::string(text);
+    std::string plain(text.substr(0, at + lead));
+    at += lead;
+    bool grouped = false;
+    while (at < text.size() && text[at] == grouping) {
+        if (digits(at + 1) != kGroup) return std::string(text);
+        plain += text.substr(at + 1, kGroup);
+        at += 1 + kGroup;
+        grouped = true;
+    }
+    if (!grouped) return std::string(text);
+    return plain.append(text.substr(at));
+}
+
+std::string PercentRateText(std::string_view percent) {
+    if (percent.empty() || percent.ends_with('%')) return std::string(percent);
+    return std::string(percent) + " %";
+}
+
+std::string RateAsPercent(std::string_view rate, char separator) {
+    constexpr std::int64_t kHundred = 100;
+    const std::optional<Quantity> read = RateFromText(rate, separator);
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max() / kHundred;
+    if (!read || read->scaled() > kLargest || read->scaled() < -kLargest) return std::string(rate);
+    return QuantityToText(Quantity::FromScaled(read->scaled() * kHundred), separator);
 }
 
 }  // namespace vek::planning

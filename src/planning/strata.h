@@ -160,4 +160,22 @@ Checked<std::vector<Stratum>> StrataOf(std::span<const StrataColumn> columns,
                                        std::span<const StratumText> rows, char separator,
                                        AllocationMethod method);
 
+// Every cell that its column refuses and every repeated name, row by row: what a table marks.
+// A check that needs a refused cell (the bounds need N) is left out, and the columns' problems
+// are StrataOf's. Only the first kMaxStrata rows are read.
+std::vector<StrataRefusal> RefusedCells(std::span<const StratumText> rows, char separator,
+                                        AllocationMethod method);
+
+// A number as a spreadsheet copies it, its digits grouped by the other of '.' and ',' ("387.329"
+// where `separator` is ','), without the grouping; any other text as it is.
+std::string WithoutDigitGrouping(std::string_view text, char separator);
+
+// A response rate typed as a percentage, with or without its sign ("70", "70 %"), as a strata file
+// holds a percentage: "70 %". Empty stays empty.
+std::string PercentRateText(std::string_view percent);
+
+// A strata file's response rate (0,7 or "70 %") as a percentage, without its sign: "70". Text
+// that is no rate stays as it is.
+std::string RateAsPercent(std::string_view rate, char separator);
+
 }  // namespace vek::planning

@@ -196,6 +196,69 @@ std::variant<StrataTable, InputRefusal> ReadStrataTable(CsvReader& reader) {
     return table;
 }
 
+std::vector<StrataColumn> FilledColumns(std::span<const StratumText> rows,
+                                        AllocationMethod method) {
+    const auto filled = [rows](StrataColumn column) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [column](const StratumText& row) { return !row[column].empty(); });
+    };
+    std::vector<StrataColumn> columns;
+    for (const StrataColumn column : kStrataColumns) {
+        bool wanted = filled(column);
+        switch (column) {
+            case StrataColumn::Name:
+            case StrataColumn::N:
+                wanted = true;
+                break;
+            case StrataColumn::V:
+                wanted = wanted || !filled(StrataColumn::p);
+                break;
+            case StrataColumn::n:
+                wanted = method == AllocationMethod::Given;
+                break;
+            default:
+                break;
+        }
+        if (wanted) columns.push_back(column);
+    }
+    return columns;
+}
+
+std::string StrataFileText(std::span<const StrataColumn> columns, std::span<const StratumText> rows,
+                           char decimalSeparator) {
+    const char delimiter = CsvDelimiter(decimalSeparator);
+    std::string file;
+    const auto line = [&](auto cell) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (c > 0) file += delimiter;
+            AppendCsvField(file, cell(columns[c]), delimiter);
+        }
+        file += '\n';
+    };
+    line([](StrataColumn column) { return NameOf(column); });
+    for (const StratumText& row : rows)
+        line([&row](StrataColumn column) -> std::string_view { return row[column]; });
+    return file;
+}
+
+std::string WithHereDocument(std::string_view command, std::string_view file) {
+    const auto isLine = [file](std::string_view word) {
+        std::size_t at = 0;
+        while (at < file.size()) {
+            const std::size_t end = std::min(file.find('\n', at), file.size());
+            if (file.substr(at, end - at) == word) return true;
+            at = end + 1;
+        }
+        return false;
+    };
+    std::string end = "FIN";
+    for (int tried = 1; isLine(end); ++tried)
+        end = "FIN" + std::to_string(tried);
+    std::string text = std::string(command) + " <<'" + end + "'\n" + std::string(file);
+    if (!file.empty() && !file.ends_with('\n')) text += '\n';
+    return text + end + "\n";
+}
+
 std::string StrataCsv(const StratifiedDesign& design, char decimalSeparator) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     std::string csv;

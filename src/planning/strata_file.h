@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -27,6 +29,19 @@ struct StrataTable {
 // header, a column unknown or given twice, no stratum or N column, neither V nor p, a record
 // longer than the header.
 std::variant<StrataTable, InputRefusal> ReadStrataTable(CsvReader& reader);
+
+// The columns that some row fills, in kStrataColumns' order: stratum and N always, V where p is
+// not used, n with the method Given and only then, as StrataOf takes them.
+std::vector<StrataColumn> FilledColumns(std::span<const StratumText> rows, AllocationMethod method);
+
+// The strata as the file ReadStrataTable reads: the header of `columns`, then a record a row,
+// with `decimalSeparator`'s delimiter, in UTF-8, each line ending in LF.
+std::string StrataFileText(std::span<const StrataColumn> columns, std::span<const StratumText> rows,
+                           char decimalSeparator);
+
+// A shell command that runs `command` with `file` as its stdin, inline: "command <<'FIN'", the
+// file, then "FIN" (the first of FIN, FIN1, FIN2 … that is none of the file's lines).
+std::string WithHereDocument(std::string_view command, std::string_view file);
 
 // The design as CSV with `decimalSeparator`'s delimiter: a header, one row a stratum in the
 // table's order, then the row "total". Each line ends in LF.

@@ -126,7 +126,9 @@ void TForm1::Render(const vek::ScreenChanges& changes) {
         if (changes.texts[f]) ShowText(f);
     }
     if (changes.zCaption) ui->RadioButton4->setText(Shown(session_.zOptionCaption()));
-    if (explore_ != nullptr) explore_->Refresh();
+    for (ExploreView* view : {explore_, strata_}) {
+        if (view != nullptr) view->Refresh();
+    }
 }
 
 void TForm1::ShowText(Field f) {
@@ -195,20 +197,37 @@ vek::RestoreProblem TForm1::Restore(const vek::ScreenStateRecord& record) {
 
 // ---- The exploring window ------------------------------------------------------------------
 
+ExploreContext TForm1::PluginContext() {
+    ExploreContext context;
+    context.session = &session_;
+    context.dialogs = &vek::platform::dialogs();
+    context.useAsV = [this](std::string_view proportion) { EnterProportion(proportion); };
+    context.openStrata = [this] { OpenStrataWindow(); };
+    return context;
+}
+
 void TForm1::OpenExploreWindow() {
     if (explore_ == nullptr) {
-        ExploreContext context;
-        context.session = &session_;
-        context.dialogs = &vek::platform::dialogs();
-        context.useAsV = [this](std::string_view proportion) { EnterProportion(proportion); };
         QString error;
-        explore_ = LoadExploreView(context, this, error);
+        explore_ = LoadExploreView(PluginContext(), this, error);
         if (explore_ == nullptr) {
             throw std::runtime_error("No he podido abrir la ventana de exploración: " +
                                      error.toStdString());
         }
     }
     vek::platform::ShowWindowBeside(explore_, this);
+}
+
+void TForm1::OpenStrataWindow() {
+    if (strata_ == nullptr) {
+        QString error;
+        strata_ = LoadStrataView(PluginContext(), this, error);
+        if (strata_ == nullptr) {
+            throw std::runtime_error("No he podido abrir la ventana de estratos: " +
+                                     error.toStdString());
+        }
+    }
+    vek::platform::ShowWindowBeside(strata_, this);
 }
 
 void TForm1::CopyResult() {
@@ -230,6 +249,8 @@ void TForm1::EnterProportion(std::string_view proportion) {
 void TForm1::AddExploreActions(QMenu& menu, bool withCopies) {
     menu.addAction(QStringLiteral("Explorar y planificar…"), this,
                    [this] { Guarded([this] { OpenExploreWindow(); }); });
+    menu.addAction(QStringLiteral("Estratos…"), this,
+                   [this] { Guarded([this] { OpenStrataWindow(); }); });
     if (!withCopies) return;
     menu.addAction(QStringLiteral("Copiar el resultado"), this, [this] { CopyResult(); });
     menu.addAction(QStringLiteral("Copiar la orden vek-calc"), this, [this] { CopyCalcCommand(); });
@@ -335,6 +356,9 @@ void TForm1::ConnectHandlers() {
     auto* explore = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this);
     connect(explore, &QShortcut::activated, this,
             [this] { Guarded([this] { OpenExploreWindow(); }); });
+    auto* strata = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this);
+    connect(strata, &QShortcut::activated, this,
+            [this] { Guarded([this] { OpenStrataWindow(); }); });
     BindStatusTexts();
 }
 

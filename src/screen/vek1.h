@@ -13,6 +13,7 @@
 #include "session/screen_session.h"
 
 class ExploreView;
+struct ExploreContext;
 class QButtonGroup;
 class QMenu;
 class QLineEdit;
@@ -44,6 +45,9 @@ public:
     // "Explorar y planificar…": the exploring window, loaded and created on first use.
     void OpenExploreWindow();
     ExploreView* exploreWindow() const { return explore_; }
+    // "Estratos…": the strata window, from the same plugin.
+    void OpenStrataWindow();
+    ExploreView* strataWindow() const { return strata_; }
     // "Copiar el resultado" and "Copiar la orden vek-calc".
     void CopyResult();
     void CopyCalcCommand();
@@ -67,6 +71,7 @@ private:
     void BindStatusTexts();
     void Watch(QWidget* control);
     void AddExploreActions(QMenu& menu, bool withCopies);
+    ExploreContext PluginContext();
 
     // Runs a session operation and shows what it wrote, also when it stops with an error.
     template <class Operation>
@@ -90,6 +95,7 @@ private:
     QButtonGroup* dependentOptions_ = nullptr;
     QButtonGroup* populationOptions_ = nullptr;
     ExploreView* explore_ = nullptr;
+    ExploreView* strata_ = nullptr;
 
     // The window each label, frame and title opens (Label1Click … StaticText1Click).
     QHash<QObject*, int> helpWindows_;

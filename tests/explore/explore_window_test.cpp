@@ -539,6 +539,22 @@ private slots:
         QCOMPARE(lines.at(4), QStringLiteral("E = 0,03\t752\t1068\t1843"));
     }
 
+    // The report's first page holds the sheet as text, read back by poppler.
+    void designReportHoldsTheSheet() {
+        open();
+        setText("deffEdit", QStringLiteral("1,5"));
+        dialogs->answer(file("diseño.pdf"));
+        QTest::mouseClick(part<QPushButton>("pdfReport"), Qt::LeftButton);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"),
+                                                 file("diseño.pdf"), QStringLiteral("-")});
+        text.waitForFinished();
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).replace(u'\n', u' ');
+        QVERIFY2(page.startsWith(QStringLiteral("Diseño de la muestra")), qPrintable(page));
+        for (const QString& line : part<QPlainTextEdit>("sheet")->toPlainText().split(u'\n'))
+            QVERIFY2(page.contains(line), qPrintable(line));
+    }
+
     void screenReadersAreToldTheLabels() {
         open();
         QCOMPARE(vek::testing::AccessibleName(part("proportionEdit")),
