@@ -29,24 +29,14 @@
 #include "file_windows_fixture.h"
 #include "planning/exploring.h"
 #include "test_files.h"
+#include "window_parts.h"
 #include "window_test_main.h"
 
 using vek::Field;
+using vek::testing::ChooseInNextMenu;
 using vek::testing::FileContents;
 
 namespace {
-
-// Chooses the entry named `text` of the menu that is about to open.
-void ChooseInNextMenu(const QString& text) {
-    QTimer::singleShot(0, [text] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) qFatal("no menu open");
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) action->trigger();
-        }
-        menu->close();
-    });
-}
 
 QStringList RunVekCalc(const QStringList& arguments) {
     QProcess calc;
@@ -65,9 +55,7 @@ private:
 
     template <class Widget = QWidget>
     Widget* part(const char* name) const {
-        auto* found = explore()->findChild<Widget*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no %s", name);
-        return found;
+        return vek::testing::PartOf<Widget>(explore(), name);
     }
 
     QAbstractItemModel* table() const { return part<QTableView>("table")->model(); }

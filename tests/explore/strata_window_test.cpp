@@ -27,8 +27,10 @@
 #include "explore/strata_table_model.h"
 #include "file_windows_fixture.h"
 #include "test_files.h"
+#include "window_parts.h"
 #include "window_test_main.h"
 
+using vek::testing::ChooseInNextMenu;
 using vek::testing::FileContents;
 
 namespace {
@@ -43,17 +45,6 @@ const QString kSixStrata = QStringLiteral(
     "Este\t250.000\t0,4\t15\t75 %\n"
     "Oeste\t178.402\t0,35\t18\t70 %\n"
     "Islas\t45.210\t0,25\t40\t60 %\n");
-
-void ChooseInNextMenu(const QString& text) {
-    QTimer::singleShot(0, [text] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) qFatal("no menu open");
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) action->trigger();
-        }
-        menu->close();
-    });
-}
 
 struct Run {
     int status = -1;
@@ -81,9 +72,7 @@ private:
 
     template <class Widget = QWidget>
     Widget* part(const char* name) const {
-        auto* found = strata()->findChild<Widget*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no %s", name);
-        return found;
+        return vek::testing::PartOf<Widget>(strata(), name);
     }
 
     QTableView* view() const { return part<QTableView>("table"); }
