@@ -13,8 +13,8 @@ using vek::planning::GridCell;
 
 const QColor kNearest(255, 255, 160);
 
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
+QString Shown(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString Name(vek::planning::Variable variable) {

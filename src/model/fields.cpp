@@ -46,14 +46,14 @@ FieldExit LeaveSingleField(ModelState& state, Field field, std::string_view text
     Quantity& quantity = QuantityOf(state, field);
     const Quantity previous = quantity;
     const std::optional<Quantity> typed = QuantityFromText(text, separator);
-    if (!typed) return {EntryOutcome::NotANumber, {{field, std::string(kNotANumberText)}}};
+    if (!typed) return {EntryOutcome::NotANumber, {{field, kNotANumberText}}};
     quantity = *typed;
     EntryOutcome outcome = EntryOutcome::Accepted;
     if (!Accepts(state, population, field)) {
         quantity = previous;
         outcome = EntryOutcome::Refused;
     }
-    return {outcome, {{field, QuantityToText(quantity, separator)}}};
+    return {outcome, {{field, QuantityChars(quantity, separator).view()}}};
 }
 
 Quantity BroughtIntoRange(Field field, Quantity q) {
@@ -82,8 +82,8 @@ FieldExit LeavePairField(ModelState& state, Field field, std::string_view text, 
     Quantity& partnerQuantity = QuantityOf(state, partner);
     partnerQuantity = PartnerValue(field, quantity);
     return {outcome,
-            {{field, QuantityToText(quantity, separator)},
-             {partner, QuantityToText(partnerQuantity, separator)}}};
+            {{field, QuantityChars(quantity, separator).view()},
+             {partner, QuantityChars(partnerQuantity, separator).view()}}};
 }
 
 }  // namespace

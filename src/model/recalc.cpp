@@ -47,7 +47,7 @@ struct Recalculation {
         return Root(Divide(N() - n(), N() - 1));
     }
 
-    [[nodiscard]] std::string Text(Quantity q) const { return QuantityToText(q, separator); }
+    [[nodiscard]] ShownText Text(Quantity q) const { return QuantityChars(q, separator).view(); }
 };
 
 // Runs the computation steps of a case; a failing step leaves earlier stores in place and
@@ -59,7 +59,7 @@ FieldTexts Protected(std::uint8_t code, Steps steps) {
     } catch (const ArithmeticError&) {
         FieldTexts texts;
         for (const Field field : DependentFields(code)) {
-            texts.Add({field, std::string(kInputErrorText)});
+            texts.Add({field, kInputErrorText});
         }
         return texts;
     }

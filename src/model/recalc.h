@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/shown_text.h"
 #include "model/state.h"
 
 namespace vek {
@@ -25,7 +26,7 @@ public:
 
 struct FieldText {
     Field field;
-    std::string text;
+    ShownText text;
     friend bool operator==(const FieldText&, const FieldText&) = default;
 };
 

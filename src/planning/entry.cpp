@@ -39,7 +39,8 @@ Entry Told(const ScreenSession& session, Variable variable, std::string_view tex
         case EntryOutcome::Refused:
             return Failure(Reason::OutOfRange, variable, text);
         case EntryOutcome::Corrected:
-            return {EntryResult::Corrected, std::nullopt, session.text(*FieldOf(variable))};
+            return {EntryResult::Corrected, std::nullopt,
+                    std::string(session.text(*FieldOf(variable)))};
         case EntryOutcome::Accepted:
             break;
     }

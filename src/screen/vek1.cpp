@@ -70,8 +70,8 @@ void OpenWindow(int number) {
     if (QWidget* window = vek::platform::Window(number)) vek::platform::ShowWindow(window);
 }
 
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
+QString Shown(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

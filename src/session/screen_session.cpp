@@ -13,11 +13,11 @@ constexpr char kLaidOutSeparator = ',';
 
 }  // namespace
 
-PerField<std::string> LaidOutFieldTexts() {
+PerField<ShownText> LaidOutFieldTexts() {
     const ModelState startUp;
-    PerField<std::string> texts;
+    PerField<ShownText> texts;
     for (const Field field : kFields)
-        texts[field] = QuantityToText(QuantityOf(startUp, field), kLaidOutSeparator);
+        texts[field] = QuantityChars(QuantityOf(startUp, field), kLaidOutSeparator).view();
     return texts;
 }
 
@@ -35,14 +35,14 @@ bool ScreenSession::CanChooseDependent(Dependent dependent) const {
     return CanBeDependent(CodeOf(dependent), population_);
 }
 
-void ScreenSession::Show(Field field, std::string text) {
-    texts_[field] = std::move(text);
+void ScreenSession::Show(Field field, ShownText text) {
+    texts_[field] = text;
     changes_.texts[field] = true;
 }
 
-void ScreenSession::ShowAll(FieldTexts texts) {
-    for (FieldText& shown : texts)
-        Show(shown.field, std::move(shown.text));
+void ScreenSession::ShowAll(const FieldTexts& texts) {
+    for (const FieldText& shown : texts)
+        Show(shown.field, shown.text);
 }
 
 EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
@@ -50,7 +50,7 @@ EntryOutcome ScreenSession::LeaveField(Field field, std::string_view typed) {
     FieldExit exit = vek::LeaveField(state_, field, typed, population_, separator_);
     // Tabbing through V keeps its proportion; any other V is no longer p(1 − p).
     if (state_.PopulationVariance != variance) proportion_.reset();
-    ShowAll(std::move(exit.texts));
+    ShowAll(exit.texts);
     return exit.outcome;
 }
 
@@ -118,7 +118,7 @@ RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
     proportion_.reset();
     changes_.dependent = true;
     for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
-        Show(field, QuantityToText(QuantityOf(state_, field), separator_));
+        Show(field, QuantityChars(QuantityOf(state_, field), separator_).view());
     SetPopulation(PopulationOf(record));
     RecalculateDependent();
     return RestoreProblem::None;
@@ -129,10 +129,11 @@ ReportInput ScreenSession::Report() const {
 }
 
 std::string ScreenSession::ResultText() const {
-    const std::string text = dependent() == Dependent::Z
-                                 ? "Z= " + texts_[Field::Z] + "; prob= " + texts_[Field::prob]
-                                 : texts_[FieldOf(dependent())];
-    return text.substr(0, kMaxResultLength);
+    if (dependent() != Dependent::Z) return std::string(texts_[FieldOf(dependent())]);
+    std::string text = "Z= ";
+    text.append(texts_[Field::Z]).append("; prob= ").append(texts_[Field::prob]);
+    text.resize(std::min(text.size(), kMaxResultLength));
+    return text;
 }
 
 bool ScreenSession::ResultFailed() const {

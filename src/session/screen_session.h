@@ -70,8 +70,8 @@ public:
     const ModelState& state() const { return state_; }
     Population population() const { return population_; }
     char separator() const { return separator_; }
-    const std::string& text(Field field) const { return texts_[field]; }
-    const std::string& zOptionCaption() const { return zCaption_; }
+    std::string_view text(Field field) const { return texts_[field]; }
+    std::string_view zOptionCaption() const { return zCaption_; }
 
     Editability EditabilityOf(Field field) const;
     // The dependent variable; the session only ever stores a valid code.
@@ -138,22 +138,22 @@ public:
     ScreenChanges TakeChanges();
 
 private:
-    void Show(Field field, std::string text);
-    void ShowAll(FieldTexts texts);
+    void Show(Field field, ShownText text);
+    void ShowAll(const FieldTexts& texts);
 
     ModelState state_;
     Population population_ = Population::Infinite;
     char separator_;
     Design design_;
     std::optional<Quantity> proportion_;
-    PerField<std::string> texts_;
-    std::string zCaption_{kZCaption};
+    PerField<ShownText> texts_;
+    std::string_view zCaption_ = kZCaption;
     ScreenChanges changes_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
 // The texts the fields start with, as laid out: the start-up values written with a comma
 // whatever the regional settings, and never parsed at start-up.
-PerField<std::string> LaidOutFieldTexts();
+PerField<ShownText> LaidOutFieldTexts();
 
 }  // namespace vek

@@ -122,7 +122,7 @@ TEST(RecalculateDependent, EveryCase) {
         ASSERT_EQ(texts.size(), fields.size());
         ASSERT_EQ(texts.size(), row.texts.size());
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            EXPECT_EQ(texts[i], (FieldText{fields[i], row.texts[i]}));
+            EXPECT_EQ(texts[i], (FieldText{fields[i], ShownText(row.texts[i])}));
         }
     }
 }

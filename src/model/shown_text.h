@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The text of a field as the model writes it: a quantity or one of the model's short messages.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+
+namespace vek {
+
+// Held in place, not on the heap: a batch copies millions of them, and the longest (a negative
+// quantity with 15 whole digits and 4 decimals) has 21 characters.
+class ShownText {
+public:
+    static constexpr std::size_t kCapacity = 23;
+
+    constexpr ShownText() = default;
+    // Not explicit, so that a field's text is written as the text it shows.
+    constexpr ShownText(std::string_view text) : size_(static_cast<std::uint8_t>(text.size())) {
+        if (text.size() > kCapacity) throw std::length_error("a field's text is too long");
+        std::copy(text.begin(), text.end(), chars_.begin());
+    }
+    constexpr ShownText(const char* text) : ShownText(std::string_view(text)) {}
+
+    constexpr std::string_view view() const { return {chars_.data(), size_}; }
+    constexpr operator std::string_view() const { return view(); }
+
+    // Also between two texts, through the conversion.
+    friend constexpr bool operator==(const ShownText& a, std::string_view b) {
+        return a.view() == b;
+    }
+    friend std::ostream& operator<<(std::ostream& out, const ShownText& text) {
+        return out << text.view();
+    }
+
+private:
+    std::array<char, kCapacity> chars_{};
+    std::uint8_t size_ = 0;
+};
+
+}  // namespace vek
