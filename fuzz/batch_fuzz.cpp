@@ -84,9 +84,9 @@ void CheckBatch(std::string_view bytes, char separator) {
         return;
     }
     REQUIRE(hasHeader && named("icc") == named("cluster_size") && named("icc") <= 1);
-    BatchRecord record;
-    while (reader.line() <= kRowsChecked && reader.Next(record.fields)) {
-        record.line = reader.line();
+    std::vector<std::string> fields;
+    while (reader.line() <= kRowsChecked && reader.Next(fields)) {
+        const BatchRecord record{reader.line(), fields};
         CheckRow(header, record, std::get<BatchColumns>(columns).Row(base, record), separator);
     }
 }

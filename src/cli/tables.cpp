@@ -5,6 +5,8 @@
 #include <deque>
 #include <future>
 #include <optional>
+#include <span>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -151,13 +153,15 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
     if (const auto* refusal = std::get_if<planning::InputRefusal>(&header)) throw refused(*refusal);
     const auto& columns = std::get<planning::BatchColumns>(header);
     TableWriter writer(format, base.separator(), out);
-    std::vector<std::string> fields;
+    std::vector<std::string_view> fields;
     InOrder<BatchChunk>(
         [&]() -> std::optional<BatchChunk> {
             BatchChunk chunk;
             chunk.firstLine = reader.line() + 1;
+            chunk.fieldCounts.reserve(kRowsPerChunk);
             while (static_cast<std::int64_t>(chunk.fieldCounts.size()) < kRowsPerChunk &&
                    reader.Next(fields)) {
+                if (chunk.fields.empty()) chunk.fields.reserve(kRowsPerChunk * fields.size());
                 chunk.fields.insert(chunk.fields.end(), fields.begin(), fields.end());
                 chunk.fieldCounts.push_back(fields.size());
             }
@@ -168,10 +172,10 @@ bool WriteBatch(const ScreenSession& base, std::FILE* in, TableFormat format, st
         [&](const BatchChunk& records) {
             Chunk chunk(records.fieldCounts.size());
             planning::BatchRecord record{records.firstLine, {}};
-            auto field = records.fields.begin();
+            std::span<const std::string> rest = records.fields;
             for (const std::size_t count : records.fieldCounts) {
-                record.fields.assign(field, field + static_cast<std::ptrdiff_t>(count));
-                field += static_cast<std::ptrdiff_t>(count);
+                record.fields = rest.first(count);
+                rest = rest.subspan(count);
                 auto row = columns.Row(base, record);
                 if (const auto* refusal = std::get_if<planning::InputRefusal>(&row)) {
                     throw refused(*refusal);

@@ -241,31 +241,44 @@ char* WriteNumber(char* end, std::uint32_t value) {
     return WriteDigits(end, value, value >= 10 ? 2 : 1);
 }
 
+// The number of decimal digits of `value`, 1 for 0.
+int DigitCount(std::uint64_t value) {
+    int count = 1;
+    for (; value >= 10000; value /= 10000)
+        count += 4;
+    return count + (value >= 10 ? 1 : 0) + (value >= 100 ? 1 : 0) + (value >= 1000 ? 1 : 0);
+}
+
+// Writes every digit of `value` before `end`. Vek-calc writes millions of these, so the digits
+// are taken two at a time in the narrowest integer that holds them.
+void WriteWhole(char* end, std::uint64_t value) {
+    for (; value > std::numeric_limits<std::uint32_t>::max(); value /= 10)
+        *--end = static_cast<char>('0' + value % 10);
+    WriteNumber(end, static_cast<std::uint32_t>(value));
+}
+
 }  // namespace
 
-// Written backwards from the last digit: the decimals without their trailing zeros, then the
-// whole part. Vek-calc writes millions of these, so the two parts are split once and their
-// digits taken two at a time in the narrowest integer that holds them.
-QuantityChars::QuantityChars(Quantity q, char separator) {
+// The length is counted first, so that the digits are written in place from the last one: the
+// whole part, then the decimals without their trailing zeros.
+char* WriteQuantity(char* out, Quantity q, char separator) {
     const bool negative = q.scaled() < 0;
     // Unsigned arithmetic takes the magnitude of the most negative value too.
     const auto bits = static_cast<std::uint64_t>(q.scaled());
     const std::uint64_t magnitude = negative ? 0 - bits : bits;
-    char* first = chars_.data() + chars_.size();
+    if (negative) *out++ = '-';
+    const std::uint64_t whole = magnitude / Quantity::kScale;
+    out += DigitCount(whole);
+    WriteWhole(out, whole);
     auto decimals = static_cast<std::uint32_t>(magnitude % Quantity::kScale);
-    if (decimals != 0) {
-        int count = kScaleDigits;
-        for (; decimals % 10 == 0; --count)
-            decimals /= 10;
-        first = WriteDigits(first, decimals, count);
-        *--first = separator;
-    }
-    std::uint64_t whole = magnitude / Quantity::kScale;
-    for (; whole > std::numeric_limits<std::uint32_t>::max(); whole /= 10)
-        *--first = static_cast<char>('0' + whole % 10);
-    first = WriteNumber(first, static_cast<std::uint32_t>(whole));
-    if (negative) *--first = '-';
-    first_ = static_cast<std::size_t>(first - chars_.data());
+    if (decimals == 0) return out;
+    int count = kScaleDigits;
+    for (; decimals % 10 == 0; --count)
+        decimals /= 10;
+    *out++ = separator;
+    out += count;
+    WriteDigits(out, decimals, count);
+    return out;
 }
 
 std::string QuantityToText(Quantity q, char separator) {

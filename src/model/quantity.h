@@ -55,17 +55,24 @@ std::optional<Quantity> QuantityFromText(std::string_view text, char separator);
 // The shortest fixed-point text of q: no grouping, no exponent, at most four decimals.
 std::string QuantityToText(Quantity q, char separator);
 
-// The same text in a buffer of its own, for a writer of many values that appends it where it
-// goes: no allocation.
+// The most characters of that text: a sign, 15 whole digits, the separator and 4 decimals.
+inline constexpr std::size_t kMaxQuantityChars = 21;
+
+// Writes the same text at `out`, which has room for kMaxQuantityChars; returns its end. For a
+// writer of many values: no allocation and no copy.
+char* WriteQuantity(char* out, Quantity q, char separator);
+
+// The same text in a buffer of its own.
 class QuantityChars {
 public:
-    QuantityChars(Quantity q, char separator);
-    std::string_view view() const { return {chars_.data() + first_, chars_.size() - first_}; }
+    QuantityChars(Quantity q, char separator)
+        : size_(static_cast<std::size_t>(WriteQuantity(chars_.data(), q, separator) -
+                                         chars_.data())) {}
+    std::string_view view() const { return {chars_.data(), size_}; }
 
 private:
-    // A sign, 15 integer digits, the separator and 4 decimals, with room to spare.
-    std::array<char, 24> chars_;
-    std::size_t first_;
+    std::array<char, kMaxQuantityChars> chars_;
+    std::size_t size_;
 };
 
 }  // namespace vek

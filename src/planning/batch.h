@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -21,7 +22,7 @@ namespace vek::planning {
 
 struct BatchRecord {
     std::int64_t line = 0;  // the header is line 1
-    std::vector<std::string> fields;
+    std::span<const std::string> fields;
 };
 
 class BatchColumns {

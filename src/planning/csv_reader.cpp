@@ -122,6 +122,13 @@ void CsvReader::DropTakenRecords() {
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields) {
+    std::vector<std::string_view> views;
+    if (!Next(views)) return false;
+    fields.assign(views.begin(), views.end());
+    return true;
+}
+
+bool CsvReader::Next(std::vector<std::string_view>& fields) {
     if (taken_ == recordEnds_.size()) DropTakenRecords();
     while (recordEnds_.empty() && !ended_ && !refusal_) {
         const std::optional<std::string_view> read = ReadBlock();
@@ -150,7 +157,7 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
     fields.resize(last - first);
     for (std::size_t field = first; field < last; ++field) {
         const std::size_t start = field == 0 ? 0 : fieldEnds_[field - 1];
-        fields[field - first].assign(bytes_, start, fieldEnds_[field] - start);
+        fields[field - first] = std::string_view(bytes_).substr(start, fieldEnds_[field] - start);
     }
     ++taken_;
     ++line_;

@@ -41,6 +41,8 @@ public:
 
     // The next record's fields; false at the end and once a record or the input is refused.
     bool Next(std::vector<std::string>& fields);
+    // The same fields without a copy, valid until the next call.
+    bool Next(std::vector<std::string_view>& fields);
     // Why reading stopped before the end; nothing after a complete read.
     const std::optional<InputRefusal>& refusal() const { return refusal_; }
 

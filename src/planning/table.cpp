@@ -29,18 +29,32 @@ char* WriteCsvField(char* cursor, std::string_view field, char delimiter) {
     return cursor;
 }
 
-// A column's text; plain where it cannot hold a delimiter, a quote, a backslash or a control
-// character (numbers, names), so that it is written as it is in CSV and JSON alike.
+// A column's value: a quantity, or a text. A plain text cannot hold a delimiter, a quote, a
+// backslash or a control character (numbers, names), so it is written as it is in CSV and JSON
+// alike; so is a quantity.
 struct Cell {
     std::string_view text;
     bool plain = false;
+    std::optional<Quantity> quantity;
 };
 
 // The longest plain text: a quantity's or a row number's digits, a name.
 constexpr std::size_t kMaxPlainBytes = 24;
 
 Cell Plain(std::string_view text) {
-    return {text, true};
+    return {text, true, std::nullopt};
+}
+
+Cell Text(std::string_view text) {
+    return {text, false, std::nullopt};
+}
+
+Cell Number(Quantity q) {
+    return {{}, true, q};
+}
+
+Cell Number(const std::optional<Quantity>& q) {
+    return q ? Number(*q) : Plain({});
 }
 
 void AppendJsonText(std::string& out, std::string_view text) {
@@ -63,20 +77,19 @@ void AppendJsonText(std::string& out, std::string_view text) {
 // Header names and row texts in the same order, so that each name appears once. Numbers are
 // written straight from their digits: a million rows are mostly numbers.
 template <class Visit>
-void ForEachColumn(const ResultRow& row, char separator, std::string_view error, Visit visit) {
+void ForEachColumn(const ResultRow& row, std::string_view error, Visit visit) {
     char number[24];
     const auto written = std::to_chars(std::begin(number), std::end(number), row.row);
     visit("row", Plain({number, static_cast<std::size_t>(written.ptr - number)}));
     for (const Field field : kShownOrder)
-        visit(SymbolOf(field), Plain(QuantityChars(row.values[field], separator).view()));
+        visit(SymbolOf(field), Number(row.values[field]));
     visit("dependent", Plain(SymbolOf(FieldOf(row.dependent))));
     visit("population", Plain(row.population == Population::Finite ? "finite" : "infinite"));
-    visit("deff", Plain(QuantityChars(row.design.designEffect, separator).view()));
-    visit("response_rate", Plain(QuantityChars(row.design.responseRate, separator).view()));
-    visit("contacts", Plain(row.contacts ? QuantityChars(*row.contacts, separator).view()
-                                         : std::string_view()));
-    visit("result", Cell{row.result});
-    visit("error", Cell{error});
+    visit("deff", Number(row.design.designEffect));
+    visit("response_rate", Number(row.design.responseRate));
+    visit("contacts", Number(row.contacts));
+    visit("result", Text(row.result));
+    visit("error", Text(error));
 }
 
 std::string ErrorOf(const ResultRow& row, char decimalSeparator, RefusalWording wording) {
@@ -117,7 +130,7 @@ char CsvDelimiter(char decimalSeparator) {
 std::string CsvHeader(char decimalSeparator) {
     const char delimiter = CsvDelimiter(decimalSeparator);
     std::string header;
-    ForEachColumn(ResultRow{}, decimalSeparator, {}, [&](std::string_view name, Cell) {
+    ForEachColumn(ResultRow{}, {}, [&](std::string_view name, Cell) {
         if (!header.empty()) header += delimiter;
         header += name;
     });
@@ -138,11 +151,15 @@ void AppendCsv(std::string& out, const ResultRow& row, char decimalSeparator,
     out.resize(start + room);
     char* cursor = out.data() + start;
     bool first = true;
-    ForEachColumn(row, decimalSeparator, error, [&](std::string_view, Cell cell) {
+    ForEachColumn(row, error, [&](std::string_view, Cell cell) {
         if (!first) *cursor++ = delimiter;
         first = false;
-        cursor = cell.plain ? std::copy(cell.text.begin(), cell.text.end(), cursor)
-                            : WriteCsvField(cursor, cell.text, delimiter);
+        if (cell.quantity) {
+            cursor = WriteQuantity(cursor, *cell.quantity, decimalSeparator);
+        } else {
+            cursor = cell.plain ? std::copy(cell.text.begin(), cell.text.end(), cursor)
+                                : WriteCsvField(cursor, cell.text, delimiter);
+        }
     });
     *cursor++ = '\n';
     out.resize(static_cast<std::size_t>(cursor - out.data()));
@@ -153,14 +170,18 @@ void AppendJson(std::string& out, const ResultRow& row, char decimalSeparator,
     out += '{';
     bool first = true;
     const std::string error = ErrorOf(row, decimalSeparator, wording);
-    ForEachColumn(row, decimalSeparator, error, [&](std::string_view name, Cell cell) {
-        if (name == "contacts" && cell.text.empty()) return;
+    ForEachColumn(row, error, [&](std::string_view name, Cell cell) {
+        if (name == "contacts" && !cell.quantity) return;
         if (!first) out += ',';
         first = false;
         out += '"';
         out += name;
         out += "\":";
-        if (cell.plain) {
+        if (cell.quantity) {
+            out += '"';
+            out += QuantityChars(*cell.quantity, decimalSeparator).view();
+            out += '"';
+        } else if (cell.plain) {
             out += '"';
             out += cell.text;
             out += '"';

@@ -21,9 +21,9 @@ std::variant<std::vector<ResultRow>, InputRefusal> RunBatch(std::string_view tex
     auto columns = BatchColumns::Read(reader);
     if (auto* refusal = std::get_if<InputRefusal>(&columns)) return *refusal;
     std::vector<ResultRow> rows;
-    BatchRecord record;
-    while (reader.Next(record.fields)) {
-        record.line = reader.line();
+    std::vector<std::string> fields;
+    while (reader.Next(fields)) {
+        const BatchRecord record{reader.line(), fields};
         auto row = std::get<BatchColumns>(columns).Row(base, record);
         if (auto* refusal = std::get_if<InputRefusal>(&row)) return *refusal;
         rows.push_back(std::get<ResultRow>(row));
