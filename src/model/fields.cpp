@@ -53,7 +53,7 @@ FieldExit LeaveSingleField(ModelState& state, Field field, std::string_view text
         quantity = previous;
         outcome = EntryOutcome::Refused;
     }
-    return {outcome, {{field, QuantityChars(quantity, separator).view()}}};
+    return {outcome, {{field, ShownText(quantity, separator)}}};
 }
 
 Quantity BroughtIntoRange(Field field, Quantity q) {
@@ -82,8 +82,8 @@ FieldExit LeavePairField(ModelState& state, Field field, std::string_view text, 
     Quantity& partnerQuantity = QuantityOf(state, partner);
     partnerQuantity = PartnerValue(field, quantity);
     return {outcome,
-            {{field, QuantityChars(quantity, separator).view()},
-             {partner, QuantityChars(partnerQuantity, separator).view()}}};
+            {{field, ShownText(quantity, separator)},
+             {partner, ShownText(partnerQuantity, separator)}}};
 }
 
 }  // namespace

@@ -160,16 +160,17 @@ std::optional<Quantity> PlainDecimal(std::string_view text, char separator) {
         scaled = scaled * 10 + (text[at] - '0');
     }
     if (at == 0) return std::nullopt;
-    std::int64_t unit = Quantity::kScale;
+    std::size_t decimals = 0;
     if (at < text.size()) {
-        if (text[at] != separator || text.size() - at - 1 > kScaleDigits) return std::nullopt;
+        decimals = text.size() - at - 1;
+        if (text[at] != separator || decimals > kScaleDigits) return std::nullopt;
         for (++at; at < text.size(); ++at) {
             if (!IsDigit(text[at])) return std::nullopt;
             scaled = scaled * 10 + (text[at] - '0');
-            unit /= 10;
         }
     }
-    return Quantity::FromScaled(scaled * unit);
+    constexpr std::array<std::int64_t, kScaleDigits + 1> kUnits = {10000, 1000, 100, 10, 1};
+    return Quantity::FromScaled(scaled * kUnits[decimals]);
 }
 
 }  // namespace

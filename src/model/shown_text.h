@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "model/quantity.h"
+
 namespace vek {
 
 // Held in place, not on the heap: a batch copies millions of them, and the longest (a negative
@@ -16,6 +18,7 @@ namespace vek {
 class ShownText {
 public:
     static constexpr std::size_t kCapacity = 23;
+    static_assert(kCapacity >= kMaxQuantityChars);
 
     constexpr ShownText() = default;
     // Not explicit, so that a field's text is written as the text it shows.
@@ -24,6 +27,10 @@ public:
         std::copy(text.begin(), text.end(), chars_.begin());
     }
     constexpr ShownText(const char* text) : ShownText(std::string_view(text)) {}
+    // The quantity's text, written in place.
+    ShownText(Quantity q, char separator)
+        : size_(static_cast<std::uint8_t>(WriteQuantity(chars_.data(), q, separator) -
+                                          chars_.data())) {}
 
     constexpr std::string_view view() const { return {chars_.data(), size_}; }
     constexpr operator std::string_view() const { return view(); }

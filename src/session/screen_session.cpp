@@ -17,7 +17,7 @@ PerField<ShownText> LaidOutFieldTexts() {
     const ModelState startUp;
     PerField<ShownText> texts;
     for (const Field field : kFields)
-        texts[field] = QuantityChars(QuantityOf(startUp, field), kLaidOutSeparator).view();
+        texts[field] = ShownText(QuantityOf(startUp, field), kLaidOutSeparator);
     return texts;
 }
 
@@ -118,7 +118,7 @@ RestoreProblem ScreenSession::Restore(const ScreenStateRecord& record) {
     proportion_.reset();
     changes_.dependent = true;
     for (const Field field : {Field::V, Field::Z, Field::E, Field::n, Field::N})
-        Show(field, QuantityChars(QuantityOf(state_, field), separator_).view());
+        Show(field, ShownText(QuantityOf(state_, field), separator_));
     SetPopulation(PopulationOf(record));
     RecalculateDependent();
     return RestoreProblem::None;
