@@ -2,6 +2,7 @@
 // vek-calc end to end: the built program with a fixed locale, its streams and exit status.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -532,6 +533,20 @@ TEST(VekCalcPlanning, AFailedDistanceFailsItsRow) {
         ASSERT_EQ(Lines(outcome.out).size(), 3U) << outcome.err;
         EXPECT_TRUE(
             Lines(outcome.out)[1].ends_with(",,Z= Error de entrada; prob= Error de entrada,"));
+    }
+}
+
+// Many chunks, each written into the buffer of one written before: every row once, in order.
+TEST(VekCalcPlanning, ALongSweepKeepsEveryRowInOrder) {
+    const Outcome outcome = RunVekCalc({"--separator", ".", "--sweep", "E=0.0001:5:0.0001"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const std::vector<std::string> rows = Lines(outcome.out);
+    ASSERT_EQ(rows.size(), 50001U);
+    for (std::size_t row = 1; row < rows.size(); ++row) {
+        const std::string start = std::to_string(row) + ",0.25,1.96,0.05,";
+        ASSERT_TRUE(rows[row].starts_with(start)) << rows[row];
+        const double precisionError = std::stod(rows[row].substr(start.size()));
+        ASSERT_EQ(std::lround(precisionError * 10000), static_cast<long>(row)) << rows[row];
     }
 }
 
