@@ -261,7 +261,7 @@ void WriteWhole(char* end, std::uint64_t value) {
 }  // namespace
 
 // The length is counted first, so that the digits are written in place from the last one: the
-// whole part, then the four decimals, whose trailing zeros are taken back.
+// whole part, then the decimals without their trailing zeros.
 char* WriteQuantity(char* out, Quantity q, char separator) {
     const bool negative = q.scaled() < 0;
     // Unsigned arithmetic takes the magnitude of the most negative value too.
@@ -269,15 +269,16 @@ char* WriteQuantity(char* out, Quantity q, char separator) {
     const std::uint64_t magnitude = negative ? 0 - bits : bits;
     if (negative) *out++ = '-';
     const std::uint64_t whole = magnitude / Quantity::kScale;
-    const auto decimals = static_cast<std::uint32_t>(magnitude - whole * Quantity::kScale);
     out += DigitCount(whole);
     WriteWhole(out, whole);
+    auto decimals = static_cast<std::uint32_t>(magnitude % Quantity::kScale);
     if (decimals == 0) return out;
+    int count = kScaleDigits;
+    for (; decimals % 10 == 0; --count)
+        decimals /= 10;
     *out++ = separator;
-    out += kScaleDigits;
-    WriteDigits(out, decimals, kScaleDigits);
-    while (out[-1] == '0')
-        --out;
+    out += count;
+    WriteDigits(out, decimals, count);
     return out;
 }
 
