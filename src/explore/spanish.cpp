@@ -3,6 +3,7 @@
 
 #include "planning/confidence.h"
 #include "planning/csv_reader.h"
+#include "planning/percent.h"
 
 namespace vek::explore {
 
@@ -16,8 +17,6 @@ using planning::SweepFault;
 using planning::Variable;
 using planning::VariableOf;
 
-constexpr std::int64_t kHundred = 100;
-
 QString Shown(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -27,8 +26,7 @@ QString Text(Quantity value, char separator) {
 }
 
 QString Percent(Quantity fraction, char separator) {
-    return Text(Quantity::FromScaled(fraction.scaled() * kHundred), separator) +
-           QStringLiteral(" %");
+    return Shown(planning::PercentText(fraction, separator));
 }
 
 // "V" … "N", "p": as vek-calc names the variable.

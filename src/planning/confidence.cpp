@@ -3,21 +3,23 @@
 
 #include <optional>
 
+#include "planning/percent.h"
+
 namespace vek::planning {
 
 namespace {
 
 struct Sigmas {
-    std::int64_t scaledPercent;  // the rounded level, times 10000
+    Quantity level;  // rounded to a tenth of a percent
     const char* words;
 };
 
 std::optional<Sigmas> SigmasOf(Quantity distance) {
     if (distance == Quantity::FromScaled(2 * Quantity::kScale)) {
-        return Sigmas{955 * Quantity::kScale / 10, "dos sigmas"};
+        return Sigmas{Quantity::FromScaled(9550), "dos sigmas"};
     }
     if (distance == Quantity::FromScaled(3 * Quantity::kScale)) {
-        return Sigmas{997 * Quantity::kScale / 10, "tres sigmas"};
+        return Sigmas{Quantity::FromScaled(9970), "tres sigmas"};
     }
     return std::nullopt;
 }
@@ -25,12 +27,11 @@ std::optional<Sigmas> SigmasOf(Quantity distance) {
 }  // namespace
 
 std::string ConfidencePercent(const ModelState& state, char separator) {
-    constexpr std::int64_t kHundred = 100;
     const std::optional<Sigmas> sigmas = SigmasOf(state.StandardDistance);
-    const std::int64_t scaled =
-        sigmas ? sigmas->scaledPercent
-               : (Quantity::kScale - state.ErrorProbability.scaled()) * kHundred;
-    return QuantityToText(Quantity::FromScaled(scaled), separator) + " %";
+    const Quantity level =
+        sigmas ? sigmas->level
+               : Quantity::FromScaled(Quantity::kScale - state.ErrorProbability.scaled());
+    return PercentText(level, separator);
 }
 
 std::string ConfidenceLevel(const ModelState& state, char separator) {

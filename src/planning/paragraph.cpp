@@ -2,12 +2,11 @@
 #include "planning/paragraph.h"
 
 #include "planning/confidence.h"
+#include "planning/percent.h"
 
 namespace vek::planning {
 
 namespace {
-
-constexpr std::int64_t kHundred = 100;
 
 class Wording {
 public:
@@ -33,7 +32,7 @@ public:
         return "en una población finita de " + Units(session_.state().PopulationSize);
     }
     std::string Percent(Quantity fraction) const {
-        return Value(Quantity::FromScaled(fraction.scaled() * kHundred)) + " %";
+        return PercentText(fraction, session_.separator());
     }
 
     // ", por muestreo aleatorio simple en una población …" without a design effect; with one,

@@ -7,6 +7,7 @@
 
 #include "planning/confidence.h"
 #include "planning/paragraph.h"
+#include "planning/percent.h"
 
 namespace vek::planning {
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr Quantity kHalfHalf = Quantity::FromScaled(2500);  // p(1 − p) at p = q = 0,5
 constexpr Quantity kOne = Quantity::FromScaled(Quantity::kScale);
-constexpr std::int64_t kHundred = 100;
 
 // Writes quantities and the fixed parts of the lines with the run's separator.
 class Sheet {
@@ -25,9 +25,7 @@ public:
     std::string Whole(std::int64_t count) const {
         return Value(Quantity::FromScaled(count * Quantity::kScale));
     }
-    std::string Percent(Quantity fraction) const {
-        return Value(Quantity::FromScaled(fraction.scaled() * kHundred)) + " %";
-    }
+    std::string Percent(Quantity fraction) const { return PercentText(fraction, separator_); }
     static std::string Interviews(const std::string& count, bool one) {
         return count + (one ? " entrevista" : " entrevistas");
     }
