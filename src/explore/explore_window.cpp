@@ -25,8 +25,11 @@
 #include "planning/table.h"
 #include "planning/technical_sheet.h"
 #include "platform/dialogs.h"
+#include "platform/shown.h"
 #include "platform/windows.h"
 #include "ui_explore_window.h"
+
+using vek::platform::Shown;
 
 using vek::Quantity;
 using vek::planning::Variable;
@@ -44,10 +47,6 @@ constexpr QSize kDocumentSize(1600, 1000);
 constexpr int kCellPadding = 14;
 constexpr int kRowPadding = 6;
 constexpr std::int64_t kHundred = 100;
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::string Typed(const QLineEdit* edit) {
     return edit->text().trimmed().toStdString();

@@ -6,16 +6,15 @@
 
 #include "explore/spanish.h"
 #include "planning/table.h"
+#include "platform/shown.h"
+
+using vek::platform::Shown;
 
 namespace {
 
 using vek::planning::GridCell;
 
 const QColor kNearest(255, 255, 160);
-
-QString Shown(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Name(vek::planning::Variable variable) {
     const std::string_view name = vek::planning::NameOf(variable);

@@ -4,6 +4,9 @@
 #include "planning/confidence.h"
 #include "planning/csv_reader.h"
 #include "planning/percent.h"
+#include "platform/shown.h"
+
+using vek::platform::Shown;
 
 namespace vek::explore {
 
@@ -16,10 +19,6 @@ using planning::StrataProblem;
 using planning::SweepFault;
 using planning::Variable;
 using planning::VariableOf;
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString Text(Quantity value, char separator) {
     return Shown(QuantityToText(value, separator));

@@ -7,6 +7,9 @@
 
 #include "explore/spanish.h"
 #include "planning/table.h"
+#include "platform/shown.h"
+
+using vek::platform::Shown;
 
 namespace {
 
@@ -20,10 +23,6 @@ const QColor kResultText(0, 40, 110);
 const QColor kStale(150, 150, 150);
 constexpr int kFirstRows = 3;
 constexpr std::int64_t kHundred = 100;
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 StrataColumn ColumnAt(int column) {
     return vek::planning::kStrataColumns.at(static_cast<std::size_t>(column));

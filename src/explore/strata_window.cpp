@@ -23,7 +23,10 @@
 #include "planning/paragraph.h"
 #include "planning/technical_sheet.h"
 #include "platform/dialogs.h"
+#include "platform/shown.h"
 #include "ui_strata_window.h"
+
+using vek::platform::Shown;
 
 using vek::planning::AllocationMethod;
 using vek::planning::DesignValue;
@@ -39,10 +42,6 @@ constexpr DesignValue kTotals[] = {DesignValue::TotalN, DesignValue::TargetError
 const QColor kRefusedField(255, 190, 190);
 constexpr int kRowPadding = 6;
 constexpr qreal kStaleOpacity = 0.4;
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString Text(vek::Quantity value, char separator) {
     return Shown(vek::QuantityToText(value, separator));

@@ -24,8 +24,11 @@
 #include "platform/error_report.h"
 #include "platform/fonts.h"
 #include "platform/regional.h"
+#include "platform/shown.h"
 #include "platform/windows.h"
 #include "ui_vek1.h"
+
+using vek::platform::Shown;
 
 using vek::Field;
 using vek::Population;
@@ -68,10 +71,6 @@ bool IsLeftClickInside(const QWidget* widget, const QEvent* event) {
 
 void OpenWindow(int number) {
     if (QWidget* window = vek::platform::Window(number)) vek::platform::ShowWindow(window);
-}
-
-QString Shown(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
