@@ -47,7 +47,7 @@ struct Recalculation {
         return Root(Divide(N() - n(), N() - 1));
     }
 
-    [[nodiscard]] ShownText Text(Quantity q) const { return ShownText(q, separator); }
+    [[nodiscard]] ShownText Text(Quantity q) const { return {q, separator}; }
 };
 
 // Runs the computation steps of a case; a failing step leaves earlier stores in place and

@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 #include "model/shown_text.h"
@@ -36,13 +35,13 @@ class FieldTexts {
 public:
     FieldTexts() = default;
     // Not explicit: `return {{field, text}}` reads as the pair's two texts do.
-    FieldTexts(FieldText text) { Add(std::move(text)); }
+    FieldTexts(FieldText text) { Add(text); }
     FieldTexts(FieldText text, FieldText partner) {
-        Add(std::move(text));
-        Add(std::move(partner));
+        Add(text);
+        Add(partner);
     }
 
-    void Add(FieldText text) { texts_.at(size_++) = std::move(text); }
+    void Add(FieldText text) { texts_.at(size_++) = text; }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     FieldText& operator[](std::size_t i) { return texts_.at(i); }
