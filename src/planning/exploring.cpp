@@ -228,7 +228,7 @@ std::optional<Exploration> Explore(const ScreenSession& screen, const Design& de
     designed.RecalculateDependent();
     std::optional<Grid> grid = ComputeGrid(base, std::move(sweeps), std::move(stop));
     if (!grid) return std::nullopt;
-    return Exploration{std::move(simple), std::move(designed), std::move(*grid)};
+    return Exploration{simple, designed, std::move(*grid)};
 }
 
 std::vector<std::string> CalcArguments(const ScreenSession& session, const Design& design) {
