@@ -8,6 +8,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string_view>
+#include <type_traits>
 
 #include "model/quantity.h"
 
@@ -35,9 +36,14 @@ public:
     constexpr std::string_view view() const { return {chars_.data(), size_}; }
     constexpr operator std::string_view() const { return view(); }
 
-    // Also between two texts, through the conversion.
-    friend constexpr bool operator==(const ShownText& a, std::string_view b) {
-        return a.view() == b;
+    friend constexpr bool operator==(const ShownText& a, const ShownText& b) {
+        return a.view() == b.view();
+    }
+    // With any other text: a string, a view or a literal.
+    template <class Text>
+    requires std::is_convertible_v<const Text&, std::string_view>
+    friend constexpr bool operator==(const ShownText& a, const Text& b) {
+        return a.view() == std::string_view(b);
     }
     friend std::ostream& operator<<(std::ostream& out, const ShownText& text) {
         return out << text.view();
